@@ -1,0 +1,109 @@
+#include "Decoder/platform_files.h"
+
+#include <algorithm>
+
+#if defined(_WIN32)
+#include <windows.h>
+#else
+#include <dirent.h>
+#include <dlfcn.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace xelo {
+
+#if defined(_WIN32)
+static constexpr char kSeparator = '\\';
+#else
+static constexpr char kSeparator = '/';
+#endif
+
+std::string joinPath(const std::string& folder, const std::string& name) {
+    if (folder.empty()) return std::string(".") + kSeparator + name;
+    const char last = folder.back();
+    if (last == '/' || last == kSeparator) return folder + name;
+    return folder + kSeparator + name;
+}
+
+static bool endsWith(const std::string& text, const std::string& suffix) {
+    return text.size() >= suffix.size() &&
+           text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+#if defined(_WIN32)
+
+std::vector<std::string> listFilesWithSuffix(const std::string& folder, const std::string& suffix) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA entry;
+    HANDLE find = FindFirstFileA(joinPath(folder, "*" + suffix).c_str(), &entry);
+    if (find == INVALID_HANDLE_VALUE) return names;
+    do {
+        if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && endsWith(entry.cFileName, suffix))
+            names.emplace_back(entry.cFileName);
+    } while (FindNextFileA(find, &entry));
+    FindClose(find);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+bool fileExists(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::string executableFolder() {
+    char path[MAX_PATH * 4];
+    const DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
+    if (n == 0 || n >= sizeof path) return {};
+    std::string text(path, n);
+    return text.substr(0, text.find_last_of("\\/") + 1);
+}
+
+void* loadDynamicLibrary(const std::string& path) {
+    return reinterpret_cast<void*>(LoadLibraryA(path.c_str()));
+}
+
+void* findLibrarySymbol(void* handle, const char* name) {
+    return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(handle), name));
+}
+
+#else
+
+std::vector<std::string> listFilesWithSuffix(const std::string& folder, const std::string& suffix) {
+    std::vector<std::string> names;
+    DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
+    if (!dir) return names;
+    while (const dirent* entry = readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (endsWith(name, suffix) && fileExists(joinPath(folder, name))) names.push_back(name);
+    }
+    closedir(dir);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+bool fileExists(const std::string& path) {
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+std::string executableFolder() {
+    char path[4096];
+    const ssize_t n = readlink("/proc/self/exe", path, sizeof path);
+    if (n <= 0 || static_cast<size_t>(n) >= sizeof path) return {};
+    std::string text(path, static_cast<size_t>(n));
+    return text.substr(0, text.find_last_of('/') + 1);
+}
+
+void* loadDynamicLibrary(const std::string& path) {
+    // A name with a slash is loaded from that path, never searched for.
+    const std::string byPath = path.find('/') == std::string::npos ? "./" + path : path;
+    return dlopen(byPath.c_str(), RTLD_NOW | RTLD_LOCAL);
+}
+
+void* findLibrarySymbol(void* handle, const char* name) { return dlsym(handle, name); }
+
+#endif
+
+} // namespace xelo
