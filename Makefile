@@ -6,7 +6,7 @@ LINUX_DIR := build
 ASAN_DIR := build-asan
 WIN32_DIR := build-win32
 
-.PHONY: all deps build build-asan build-win32 test demo bench samples format clean
+.PHONY: all deps build build-asan build-win32 test demo bench fuzz samples format clean
 
 all: build
 
@@ -36,6 +36,9 @@ demo: build
 bench: build
 	$(LINUX_DIR)/bin/xelo_bench
 
+fuzz: deps
+	@tools/fuzz.sh
+
 samples:
 	python3 tools/gen_samples.py samples
 
@@ -43,4 +46,4 @@ format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(LINUX_DIR) $(ASAN_DIR) $(WIN32_DIR) build-win64
+	rm -rf $(LINUX_DIR) $(ASAN_DIR) $(WIN32_DIR) build-win64 build-fuzz build-cov
