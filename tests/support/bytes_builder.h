@@ -10,8 +10,8 @@ namespace xelo::test {
 
 class Bytes {
 public:
-    Bytes() = default;
-    explicit Bytes(std::uint8_t formatCode) { data_.push_back(formatCode); }
+    Bytes() { data_.reserve(256); }
+    explicit Bytes(std::uint8_t formatCode) : Bytes() { data_.push_back(formatCode); }
 
     Bytes& tag(std::string_view text) {
         data_.insert(data_.end(), text.begin(), text.end());

@@ -10,6 +10,8 @@ namespace xelo::test {
 class TempDir {
 public:
     TempDir();
+    // A folder under `base` (e.g. "/dev/shm", where flushing to disk costs nothing).
+    explicit TempDir(const std::string& base);
     ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
@@ -30,6 +32,7 @@ struct RunResult {
     int status = -1;
     std::string out;
     std::string err;
+    long peakResidentKiB = 0; // the program's peak resident memory
 };
 // Runs argv[0] with the arguments in `cwd`; no shell is involved.
 RunResult run(const std::vector<std::string>& argv, const std::string& cwd = {});
