@@ -16,6 +16,17 @@ const Tag* matchTag(std::span<const Tag> tags, std::int32_t remaining, const std
     return nullptr;
 }
 
+// On a match: the position after the tag; `value` takes the tag's value and
+// RemainingBytes loses its length.
+const std::uint8_t* readTag(std::span<const Tag> tags, ModuleState& state, const std::uint8_t* p,
+                            std::uint8_t& value) {
+    const Tag* tag = matchTag(tags, state.RemainingBytes, p);
+    if (!tag) return nullptr;
+    value = tag->value;
+    state.RemainingBytes -= static_cast<std::int32_t>(tag->text.size());
+    return p + tag->text.size();
+}
+
 } // namespace
 
 const std::uint8_t* SkipPhaseTag(const ModuleState& state, const std::uint8_t* p) {
@@ -24,11 +35,7 @@ const std::uint8_t* SkipPhaseTag(const ModuleState& state, const std::uint8_t* p
 }
 
 const std::uint8_t* ReadPhaseTag(ModuleState& state, const std::uint8_t* p) {
-    const Tag* tag = matchTag(kPhaseTags, state.RemainingBytes, p);
-    if (!tag) return nullptr;
-    state.CurrentPhase = tag->value;
-    state.RemainingBytes -= static_cast<std::int32_t>(tag->text.size());
-    return p + tag->text.size();
+    return readTag(kPhaseTags, state, p, state.CurrentPhase);
 }
 
 const std::uint8_t* SkipModeTag(const ModuleState& state, const std::uint8_t* p) {
@@ -37,11 +44,7 @@ const std::uint8_t* SkipModeTag(const ModuleState& state, const std::uint8_t* p)
 }
 
 const std::uint8_t* ReadModeTag(ModuleState& state, const std::uint8_t* p) {
-    const Tag* tag = matchTag(kModeTags, state.RemainingBytes, p);
-    if (!tag) return nullptr;
-    state.CurrentMode = tag->value;
-    state.RemainingBytes -= static_cast<std::int32_t>(tag->text.size());
-    return p + tag->text.size();
+    return readTag(kModeTags, state, p, state.CurrentMode);
 }
 
 } // namespace xelo
