@@ -10,12 +10,12 @@ std::span<const SensorBranch> sensorBranches() {
     // "ecov2." is tested before "eco.", which is one of its substrings.
     static constexpr SensorBranch kBranches[] = {
         {"sbe41.", kSBE41Entry, &kSBE41Report},
-        {"do.", kDOEntry, nullptr},
+        {"do.", kDOEntry, &kDOReport},
         {"ocr.", kOCREntry, nullptr},
         {"ecov2.", kECOv2Entry, nullptr},
         {"eco.", kECOEntry, nullptr},
-        {"crover.", kCROVEREntry, nullptr},
-        {"sbeph.", kSBEPHEntry, nullptr},
+        {"crover.", kCROVEREntry, &kCROVERReport},
+        {"sbeph.", kSBEPHEntry, &kSBEPHReport},
         {"suna.", kSUNAEntry, nullptr},
         {"uvp6_lpm.", kUVP6LpmEntry, nullptr},
         {"uvp6_blk.", kUVP6BlkEntry, nullptr},

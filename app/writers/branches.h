@@ -36,5 +36,8 @@ std::string_view fileCorrupted(std::int32_t code);
 
 // Reports of the sensor writers.
 extern const SensorReport kSBE41Report;
+extern const SensorReport kDOReport;
+extern const SensorReport kCROVERReport;
+extern const SensorReport kSBEPHReport;
 
 } // namespace xelo

@@ -125,3 +125,43 @@ def split(points, *fractions):
         start = end
     pieces.append(points[start:])
     return pieces
+
+
+def block_record(mode, values, deviations, rng):
+    """A profile record encoder for the sensors whose records are a time
+    step, a block of values (values(p, rng)) and, as the mode has them, a
+    block of deviations (deviations(rng)) and a block of median values."""
+    def encode(step, _t, p):
+        out = u16(step) + values(p, rng)
+        if mode in (AM_SD, AM_SD_MD):
+            out += deviations(rng)
+        if mode in (AM_MD, AM_SD_MD):
+            out += values(p + rng.uniform(-0.5, 0.5), rng)
+        return out
+    return encode
+
+
+def block_cycle_file(format_code, cycle, values, deviations, descent_mode, deep_mode,
+                     ascent_modes, short_park_mode=b"", surface=True, filler=3):
+    """One cycle of such a sensor: the descent and deep profile in one mode
+    each, the ascent cut into equal sections of `ascent_modes`, park-like
+    records with their absolute times, the surface only if the sensor has it."""
+    rng = cycle.rng
+
+    def park(points):
+        return park_section(points, lambda t, p: u32(t) + values(p, rng))
+
+    def profile(mode, points):
+        return profile_section(mode, points, block_record(mode, values, deviations, rng))
+
+    share = 1.0 / len(ascent_modes)
+    pieces = split(cycle.ascent, *([share] * (len(ascent_modes) - 1)))
+    data = u8(format_code)
+    data += DESCENT + profile(descent_mode, cycle.descent)
+    data += PARK + park(cycle.park)
+    data += DEEP_PROFILE + profile(deep_mode, cycle.deep_profile)
+    data += SHORT_PARK + short_park_mode + park(cycle.short_park)
+    data += ASCENT + b"".join(profile(mode, points) for mode, points in zip(ascent_modes, pieces))
+    if surface:
+        data += SURFACE + park(cycle.surface)
+    return data + FILLER * filler
