@@ -16,7 +16,7 @@ std::span<const SensorBranch> sensorBranches() {
         {"eco.", kECOEntry, nullptr},
         {"crover.", kCROVEREntry, nullptr},
         {"sbeph.", kSBEPHEntry, nullptr},
-        {"suna.", kSUNAEntry, nullptr},
+        {"suna.", kSUNAEntry, &kSUNAReport},
         {"uvp6_lpm.", kUVP6LpmEntry, nullptr},
         {"uvp6_blk.", kUVP6BlkEntry, nullptr},
         {"ext_trig.", kExtTrigEntry, nullptr},
