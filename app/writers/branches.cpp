@@ -17,7 +17,7 @@ std::span<const SensorBranch> sensorBranches() {
         {"crover.", kCROVEREntry, nullptr},
         {"sbeph.", kSBEPHEntry, nullptr},
         {"suna.", kSUNAEntry, &kSUNAReport},
-        {"uvp6_lpm.", kUVP6LpmEntry, nullptr},
+        {"uvp6_lpm.", kUVP6LpmEntry, &kUVP6LpmReport},
         {"uvp6_blk.", kUVP6BlkEntry, nullptr},
         {"ext_trig.", kExtTrigEntry, nullptr},
         {"ramses.", kRAMSESEntry, nullptr},
