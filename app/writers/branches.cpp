@@ -18,7 +18,7 @@ std::span<const SensorBranch> sensorBranches() {
         {"sbeph.", kSBEPHEntry, nullptr},
         {"suna.", kSUNAEntry, &kSUNAReport},
         {"uvp6_lpm.", kUVP6LpmEntry, &kUVP6LpmReport},
-        {"uvp6_blk.", kUVP6BlkEntry, nullptr},
+        {"uvp6_blk.", kUVP6BlkEntry, &kUVP6BlkReport},
         {"ext_trig.", kExtTrigEntry, nullptr},
         {"ramses.", kRAMSESEntry, nullptr},
     };

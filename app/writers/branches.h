@@ -38,5 +38,6 @@ std::string_view fileCorrupted(std::int32_t code);
 extern const SensorReport kSBE41Report;
 extern const SensorReport kSUNAReport;
 extern const SensorReport kUVP6LpmReport;
+extern const SensorReport kUVP6BlkReport;
 
 } // namespace xelo
