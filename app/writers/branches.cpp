@@ -19,7 +19,7 @@ std::span<const SensorBranch> sensorBranches() {
         {"suna.", kSUNAEntry, &kSUNAReport},
         {"uvp6_lpm.", kUVP6LpmEntry, &kUVP6LpmReport},
         {"uvp6_blk.", kUVP6BlkEntry, &kUVP6BlkReport},
-        {"ext_trig.", kExtTrigEntry, nullptr},
+        {"ext_trig.", kExtTrigEntry, &kExtTrigReport},
         {"ramses.", kRAMSESEntry, nullptr},
     };
     return kBranches;
