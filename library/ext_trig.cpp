@@ -4,34 +4,25 @@
 
 #include "layouts/ext_trig.h"
 #include "decoders.h"
-#include "framing/decode_loop.h"
+#include "framing/absolute_rw_rules.h"
 #include "framing/export.h"
 #include "framing/scaling.h"
 
 namespace xelo {
 namespace {
 
-constexpr std::uint8_t kFormatCode = 22;
-
 // One layout in every phase: u32 time, u16 pressure.
 constexpr std::int32_t kPressure = 4;
-constexpr std::int32_t kRecordSize = 6;
 
-struct ExtTrigRules {
-    static constexpr SensorBasics kBasics{kExtTrigLayout, kFormatCode + 1, kCommonOverflowCodes,
-                                          /*timeBase=*/false, /*everyPhaseTagSetsRW=*/true};
-    const SensorBasics& basics() const { return kBasics; }
+struct ExtTrig {
+    static constexpr const ResultLayout& kLayout = kExtTrigLayout;
+    static constexpr std::uint8_t kFormatCode = 22;
+    static constexpr std::int32_t kRecordSize = 6;
+    static constexpr bool kEveryPhaseTagSetsRW = true;
 
-    RecordPlan plan(std::uint8_t, std::uint8_t mode, std::uint8_t phase) const {
-        if (mode != RW || phase == Surface) return RecordPlan::refuse();
-        return RecordPlan::record(kRecordSize, RecordTime::Absolute);
-    }
-
-    bool knowsFormat(std::uint8_t formatCode) const { return formatCode == kFormatCode; }
-
-    void fill(const Record& record, std::uint8_t* slot) const {
+    static void fill(const std::uint8_t* rec, std::uint8_t* slot) {
         storeF32(slot + offsetof(ExtTrigSample, pressure),
-                 pressureFromRaw(loadU16(record.bytes + kPressure)));
+                 pressureFromRaw(loadU16(rec + kPressure)));
     }
 };
 
@@ -39,7 +30,7 @@ struct ExtTrigRules {
 
 std::int32_t decodeExtTrig(ModuleState& state, void* result, const std::uint8_t* data,
                            std::int32_t length) {
-    return runDecodeLoop(state, ExtTrigRules{}, result, data, length);
+    return runDecodeLoop(state, AbsoluteRwRules<ExtTrig>{}, result, data, length);
 }
 
 } // namespace xelo
