@@ -169,7 +169,7 @@ TEST(ExtTrigDecoder, EachSectionHoldsOneEventFewerThanItsCapacity) {
     const struct {
         const char* tag;
         int phase;
-        int capacity;
+        std::uint32_t capacity;
         std::int32_t overflow;
     } cases[] = {
         {"[DESCENT]", Descent, 5000, -4},
@@ -179,23 +179,16 @@ TEST(ExtTrigDecoder, EachSectionHoldsOneEventFewerThanItsCapacity) {
         {"[ASCENT]", Ascent, 5000, -10},
     };
     for (const auto& c : cases) {
-        auto file = [&](int events) {
+        auto file = [&](std::uint32_t events) {
             Bytes bytes(22);
             bytes.tag(c.tag);
-            for (int e = 0; e < events; ++e)
-                event(bytes, static_cast<std::uint32_t>(e));
+            for (std::uint32_t e = 0; e < events; ++e)
+                event(bytes, e);
             return bytes;
         };
-        ExportRun full = decode(file(c.capacity - 1));
-        EXPECT_EQ(full.code, 23) << c.tag;
-        EXPECT_EQ(full.count(c.phase), c.capacity - 1) << c.tag;
-        EXPECT_EQ(full.time(c.phase, c.capacity - 2), c.capacity - 2u) << c.tag;
-        EXPECT_TRUE(full.slotUntouched(c.phase, c.capacity - 1)) << c.tag;
-
-        ExportRun over = decode(file(c.capacity));
-        EXPECT_EQ(over.code, c.overflow) << c.tag;
-        EXPECT_EQ(over.count(c.phase), c.capacity) << c.tag;
-        EXPECT_TRUE(over.slotUntouched(c.phase, c.capacity - 1)) << c.tag;
+        SCOPED_TRACE(c.tag);
+        test::expectCapacityRule(_iRERUDODDecodeDataExtTrig, kExtTrigLayout, c.phase, c.capacity,
+                                 23, c.overflow, file);
     }
 }
 
@@ -246,12 +239,8 @@ TEST(ExtTrigReport, FailedDecodesAreReportedAsCorruptedAndWriteNoFile) {
         event(overflow, 1);
     Bytes tagOnly(22);
     tagOnly.tag("[ASCENT]");
-    for (const Bytes* bytes : {&surface, &overflow, &tagOnly}) {
-        const test::CliRun r = test::decodeWithCli("F1234_042_ext_trig.hex", bytes->vec());
-        EXPECT_EQ(r.run.status, 1);
-        EXPECT_EQ(r.run.err, "The file is corrupted\r\n");
-        EXPECT_FALSE(r.reportWritten);
-    }
+    for (const Bytes* bytes : {&surface, &overflow, &tagOnly})
+        test::expectCorrupted("F1234_042_ext_trig.hex", *bytes);
 }
 
 } // namespace

@@ -317,7 +317,7 @@ TEST(SunaDecoder, EachSectionHoldsOneRecordFewerThanItsCapacity) {
         std::uint8_t fc;
         const char* tags;
         int phase;
-        int capacity;
+        std::uint32_t capacity;
         std::int32_t overflow;
     } cases[] = {
         {12, "[DESCENT](RW)", Descent, 500, -4},
@@ -333,28 +333,21 @@ TEST(SunaDecoder, EachSectionHoldsOneRecordFewerThanItsCapacity) {
         const std::size_t k = c.fc == 12 ? 45 : 90;
         const ResultLayout& layout = c.fc == 12 ? kSUNAShortLayout : kSUNALongLayout;
         const bool profile = isProfilePhase(static_cast<std::uint8_t>(c.phase));
-        auto file = [&](int records) {
+        auto file = [&](std::uint32_t records) {
             Bytes bytes(c.fc);
             bytes.tag(c.tags);
             if (profile) bytes.u32(0);
-            for (int r = 0; r < records; ++r) {
+            for (std::uint32_t r = 0; r < records; ++r) {
                 if (profile)
                     profileRecord(bytes, 1, SunaRaw{}, k);
                 else
-                    parkRecord(bytes, static_cast<std::uint32_t>(r), SunaRaw{}, k);
+                    parkRecord(bytes, r, SunaRaw{}, k);
             }
             return bytes;
         };
-        ExportRun full(_iRERUDODDecodeDataSUNA, layout, file(c.capacity - 1));
-        EXPECT_EQ(full.code, c.fc + 1) << c.tags;
-        EXPECT_EQ(full.count(c.phase), c.capacity - 1) << c.tags;
-        EXPECT_EQ(full.time(c.phase, c.capacity - 2), profile ? c.capacity - 1u : c.capacity - 2u);
-        EXPECT_TRUE(full.slotUntouched(c.phase, c.capacity - 1)) << c.tags;
-
-        ExportRun over(_iRERUDODDecodeDataSUNA, layout, file(c.capacity));
-        EXPECT_EQ(over.code, c.overflow) << c.tags;
-        EXPECT_EQ(over.count(c.phase), c.capacity) << c.tags;
-        EXPECT_TRUE(over.slotUntouched(c.phase, c.capacity - 1)) << c.tags;
+        SCOPED_TRACE(c.tags);
+        test::expectCapacityRule(_iRERUDODDecodeDataSUNA, layout, c.phase, c.capacity, c.fc + 1,
+                                 c.overflow, file);
     }
 }
 
@@ -488,13 +481,8 @@ TEST(SunaReport, FailedDecodesAreReportedAsCorruptedAndWriteNoFile) {
     Bytes unknown(14);
     parkRecord(unknown.tag("[PARK]"), 1, SunaRaw{}, 45);
     Bytes nothing(12);
-    for (const Bytes* bytes : {&amRecord, &overflow, &unknown, &nothing}) {
-        const test::CliRun r = test::decodeWithCli("F1234_042_suna.hex", bytes->vec());
-        EXPECT_EQ(r.run.status, 1);
-        EXPECT_EQ(r.run.out, "");
-        EXPECT_EQ(r.run.err, "The file is corrupted\r\n");
-        EXPECT_FALSE(r.reportWritten);
-    }
+    for (const Bytes* bytes : {&amRecord, &overflow, &unknown, &nothing})
+        test::expectCorrupted("F1234_042_suna.hex", *bytes);
 }
 
 } // namespace

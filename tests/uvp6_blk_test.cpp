@@ -122,7 +122,7 @@ TEST(Uvp6BlkDecoder, EachSectionHoldsOneRecordFewerThanItsCapacity) {
     const struct {
         const char* tags;
         int phase;
-        int capacity;
+        std::uint32_t capacity;
         std::int32_t overflow;
     } cases[] = {
         {"[DESCENT](RW)", Descent, 1000, -4},
@@ -132,23 +132,16 @@ TEST(Uvp6BlkDecoder, EachSectionHoldsOneRecordFewerThanItsCapacity) {
         {"[ASCENT](RW)", Ascent, 1000, -10},
     };
     for (const auto& c : cases) {
-        auto file = [&](int records) {
+        auto file = [&](std::uint32_t records) {
             Bytes bytes(17);
             bytes.tag(c.tags);
-            for (int r = 0; r < records; ++r)
-                record(bytes, static_cast<std::uint32_t>(r));
+            for (std::uint32_t r = 0; r < records; ++r)
+                record(bytes, r);
             return bytes;
         };
-        ExportRun full = decode(file(c.capacity - 1));
-        EXPECT_EQ(full.code, 18) << c.tags;
-        EXPECT_EQ(full.count(c.phase), c.capacity - 1) << c.tags;
-        EXPECT_EQ(full.time(c.phase, c.capacity - 2), c.capacity - 2u) << c.tags;
-        EXPECT_TRUE(full.slotUntouched(c.phase, c.capacity - 1)) << c.tags;
-
-        ExportRun over = decode(file(c.capacity));
-        EXPECT_EQ(over.code, c.overflow) << c.tags;
-        EXPECT_EQ(over.count(c.phase), c.capacity) << c.tags;
-        EXPECT_TRUE(over.slotUntouched(c.phase, c.capacity - 1)) << c.tags;
+        SCOPED_TRACE(c.tags);
+        test::expectCapacityRule(_iRERUDODDecodeDataUVP6Blk, kUVP6BlkLayout, c.phase, c.capacity,
+                                 18, c.overflow, file);
     }
 }
 
@@ -229,12 +222,8 @@ TEST(Uvp6BlkReport, FailedDecodesAreReportedAsCorruptedAndWriteNoFile) {
         record(overflow, 1);
     Bytes wrongFormat(14);
     record(wrongFormat.tag("[PARK]"), 1);
-    for (const Bytes* bytes : {&dw, &overflow, &wrongFormat}) {
-        const test::CliRun r = test::decodeWithCli("F1234_042_uvp6_blk.hex", bytes->vec());
-        EXPECT_EQ(r.run.status, 1);
-        EXPECT_EQ(r.run.err, "The file is corrupted\r\n");
-        EXPECT_FALSE(r.reportWritten);
-    }
+    for (const Bytes* bytes : {&dw, &overflow, &wrongFormat})
+        test::expectCorrupted("F1234_042_uvp6_blk.hex", *bytes);
 }
 
 } // namespace

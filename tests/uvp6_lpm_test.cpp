@@ -199,7 +199,7 @@ TEST(Uvp6LpmDecoder, EachSectionHoldsOneRecordFewerThanItsCapacity) {
         const char* tags;
         Layout layout;
         int phase;
-        int capacity;
+        std::uint32_t capacity;
         std::int32_t overflow;
     } cases[] = {
         {"[DESCENT](RW)", PlainRecord, Descent, 1500, -4},
@@ -209,27 +209,20 @@ TEST(Uvp6LpmDecoder, EachSectionHoldsOneRecordFewerThanItsCapacity) {
         {"[ASCENT](DW)", PlainRecord, Ascent, 1500, -10},
     };
     for (const auto& c : cases) {
-        auto file = [&](int records) {
+        auto file = [&](std::uint32_t records) {
             Bytes bytes(14);
             bytes.tag(c.tags);
             if (c.layout != ParkRecord) bytes.u32(0);
-            for (int r = 0; r < records; ++r) {
+            for (std::uint32_t r = 0; r < records; ++r) {
                 if (c.layout == AmRecord) amRecord(bytes, 1, 7);
                 if (c.layout == PlainRecord) plainRecord(bytes, 1);
                 if (c.layout == ParkRecord) parkRecord(bytes, 1, 7);
             }
             return bytes;
         };
-        ExportRun full = decode(file(c.capacity - 1));
-        EXPECT_EQ(full.code, 15) << c.tags;
-        EXPECT_EQ(full.count(c.phase), c.capacity - 1) << c.tags;
-        EXPECT_EQ(full.sample(c.phase, c.capacity - 2)[kBytes + 17], 0xFF) << c.tags;
-        EXPECT_TRUE(full.slotUntouched(c.phase, c.capacity - 1)) << c.tags;
-
-        ExportRun over = decode(file(c.capacity));
-        EXPECT_EQ(over.code, c.overflow) << c.tags;
-        EXPECT_EQ(over.count(c.phase), c.capacity) << c.tags;
-        EXPECT_TRUE(over.slotUntouched(c.phase, c.capacity - 1)) << c.tags;
+        SCOPED_TRACE(c.tags);
+        test::expectCapacityRule(_iRERUDODDecodeDataUVP6Lpm, kUVP6LpmLayout, c.phase, c.capacity,
+                                 15, c.overflow, file);
     }
 }
 
@@ -345,12 +338,8 @@ TEST(Uvp6LpmReport, FailedDecodesAreReportedAsCorruptedAndWriteNoFile) {
         parkRecord(overflow, 1, 1);
     Bytes wrongFormat(17);
     parkRecord(wrongFormat.tag("[PARK]"), 1, 1);
-    for (const Bytes* bytes : {&surface, &overflow, &wrongFormat}) {
-        const test::CliRun r = test::decodeWithCli("F1234_042_uvp6_lpm.hex", bytes->vec());
-        EXPECT_EQ(r.run.status, 1);
-        EXPECT_EQ(r.run.err, "The file is corrupted\r\n");
-        EXPECT_FALSE(r.reportWritten);
-    }
+    for (const Bytes* bytes : {&surface, &overflow, &wrongFormat})
+        test::expectCorrupted("F1234_042_uvp6_lpm.hex", *bytes);
 }
 
 } // namespace

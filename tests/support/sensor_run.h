@@ -61,6 +61,26 @@ class ExportRun {
     std::int32_t code = 0;
 };
 
+// The capacity rule on one section of `capacity` slots: capacity - 1 records
+// decode to `success`, one more gives `overflow` with the count left at the
+// capacity, and the section's last slot is never written. `file(n)` gives
+// data with n records in the section.
+template <class File>
+void expectCapacityRule(DecodeFunction decode, const ResultLayout& layout, int phase,
+                        std::uint32_t capacity, std::int32_t success, std::int32_t overflow,
+                        File file) {
+    ExportRun full(decode, layout, file(capacity - 1));
+    EXPECT_EQ(full.code, success);
+    EXPECT_EQ(full.count(phase), capacity - 1);
+    EXPECT_FALSE(full.slotUntouched(phase, capacity - 2));
+    EXPECT_TRUE(full.slotUntouched(phase, capacity - 1));
+
+    ExportRun over(decode, layout, file(capacity));
+    EXPECT_EQ(over.code, overflow);
+    EXPECT_EQ(over.count(phase), capacity);
+    EXPECT_TRUE(over.slotUntouched(phase, capacity - 1));
+}
+
 // What xelo-decode did with one data file.
 struct CliRun {
     RunResult run;
@@ -81,8 +101,16 @@ inline CliRun decodeWithCli(const std::string& name, const std::vector<std::uint
     return result;
 }
 
-// A record time and the timestamp prefix the reports write for it.
+// xelo-decode refuses the file as corrupted and writes no report.
+inline void expectCorrupted(const std::string& name, const Bytes& bytes) {
+    const CliRun r = decodeWithCli(name, bytes.vec());
+    EXPECT_EQ(r.run.status, 1);
+    EXPECT_EQ(r.run.out, "");
+    EXPECT_EQ(r.run.err, "The file is corrupted\r\n");
+    EXPECT_FALSE(r.reportWritten);
+}
+
+// A record time: 2020-05-15 08:00:00.
 inline constexpr std::uint32_t kMay15At8 = 1589529600;
-inline constexpr const char* kMay15At8Text = "2020-05-15 08:00:00,";
 
 } // namespace xelo::test
