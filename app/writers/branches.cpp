@@ -16,10 +16,10 @@ std::span<const SensorBranch> sensorBranches() {
         {"eco.", kECOEntry, nullptr},
         {"crover.", kCROVEREntry, &kCROVERReport},
         {"sbeph.", kSBEPHEntry, &kSBEPHReport},
-        {"suna.", kSUNAEntry, nullptr},
-        {"uvp6_lpm.", kUVP6LpmEntry, nullptr},
-        {"uvp6_blk.", kUVP6BlkEntry, nullptr},
-        {"ext_trig.", kExtTrigEntry, nullptr},
+        {"suna.", kSUNAEntry, &kSUNAReport},
+        {"uvp6_lpm.", kUVP6LpmEntry, &kUVP6LpmReport},
+        {"uvp6_blk.", kUVP6BlkEntry, &kUVP6BlkReport},
+        {"ext_trig.", kExtTrigEntry, &kExtTrigReport},
         {"ramses.", kRAMSESEntry, nullptr},
     };
     return kBranches;

@@ -39,5 +39,9 @@ extern const SensorReport kSBE41Report;
 extern const SensorReport kDOReport;
 extern const SensorReport kCROVERReport;
 extern const SensorReport kSBEPHReport;
+extern const SensorReport kSUNAReport;
+extern const SensorReport kUVP6LpmReport;
+extern const SensorReport kUVP6BlkReport;
+extern const SensorReport kExtTrigReport;
 
 } // namespace xelo
