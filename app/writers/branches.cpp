@@ -20,7 +20,7 @@ std::span<const SensorBranch> sensorBranches() {
         {"uvp6_lpm.", kUVP6LpmEntry, nullptr},
         {"uvp6_blk.", kUVP6BlkEntry, nullptr},
         {"ext_trig.", kExtTrigEntry, nullptr},
-        {"ramses.", kRAMSESEntry, nullptr},
+        {"ramses.", kRAMSESEntry, &kRAMSESReport},
     };
     return kBranches;
 }

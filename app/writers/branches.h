@@ -36,5 +36,6 @@ std::string_view fileCorrupted(std::int32_t code);
 
 // Reports of the sensor writers.
 extern const SensorReport kSBE41Report;
+extern const SensorReport kRAMSESReport;
 
 } // namespace xelo
