@@ -2,7 +2,8 @@
 # Installs the Debian packages the build and the tests need, only when missing.
 set -e
 PACKAGES="cmake ninja-build g++ make python3 binutils libgtest-dev libbenchmark-dev \
-g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64"
+g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 \
+libfltk1.3-dev xvfb xdotool x11-utils imagemagick wine64"
 
 missing=""
 for package in $PACKAGES; do

@@ -90,7 +90,7 @@ private:
 
 Fl_Box* makeLabel(const layout::Box& b, const char* caption) {
     auto* label = new Fl_Box(b.left, b.top, b.width, b.height, caption);
-    label->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_CLIP);
+    label->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE);
     label->labelfont(kFont);
     label->labelsize(layout::kFontHeight);
     return label;
@@ -202,6 +202,7 @@ void FltkPlatform::showMessage(MessageKind kind, std::string_view text) {
     const int height = std::max(textHeight, 32) + 70;
     const bool error = kind == MessageKind::Error;
     Fl_Window dialog(width, height);
+    dialog.color(flColour(layout::kWindowFace));
     dialog.copy_label(std::string(error ? layout::kErrorTitle : layout::kInformationTitle).c_str());
     Fl_Box icon(14, 14, 32, 32, error ? "X" : "i");
     icon.box(FL_OVAL_BOX);

@@ -17,7 +17,8 @@ namespace {
 using namespace xelo;
 namespace layout = xelo::window;
 
-constexpr int kButtonId = 1;
+// Not IDOK: the dialog keys send IDOK on Enter, which must not press the button.
+constexpr int kButtonId = 100;
 constexpr UINT_PTR kTimerId = 1;
 // Posted on activation, so that FormActivate runs outside the activation
 // message itself.
