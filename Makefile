@@ -5,8 +5,9 @@ CMAKE_GEN := -G Ninja
 LINUX_DIR := build
 ASAN_DIR := build-asan
 WIN32_DIR := build-win32
+WIN64_DIR := build-win64
 
-.PHONY: all deps build build-asan build-win32 test demo bench fuzz samples format clean
+.PHONY: all deps build build-asan build-win32 build-win64 test demo bench fuzz samples screenshots format clean
 
 all: build
 
@@ -25,10 +26,18 @@ build-win32: deps
 	cmake -S . -B $(WIN32_DIR) $(CMAKE_GEN) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake
 	cmake --build $(WIN32_DIR) -j $(JOBS)
 
-test: build build-asan build-win32
+# The 64-bit Windows tree runs the Windows programs under Wine, and compares
+# their reports with the Linux tree's.
+build-win64: deps build
+	cmake -S . -B $(WIN64_DIR) $(CMAKE_GEN) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake \
+	  -DXELO_LINUX_BUILD=$(CURDIR)/$(LINUX_DIR)
+	cmake --build $(WIN64_DIR) -j $(JOBS)
+
+test: build build-asan build-win32 build-win64
 	ctest --test-dir $(LINUX_DIR) --output-on-failure -j $(JOBS)
 	ctest --test-dir $(ASAN_DIR) --output-on-failure -j $(JOBS)
 	ctest --test-dir $(WIN32_DIR) --output-on-failure
+	ctest --test-dir $(WIN64_DIR) --output-on-failure
 
 demo: build
 	@tools/demo.sh $(LINUX_DIR)
@@ -41,6 +50,10 @@ fuzz: deps
 
 samples:
 	python3 tools/gen_samples.py samples
+
+# PNGs of both windows (Linux and Windows under Wine) in docs/.
+screenshots: build build-win64
+	tools/screenshots.sh $(LINUX_DIR) $(WIN64_DIR) docs
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -3,7 +3,7 @@
 set -e
 PACKAGES="cmake ninja-build g++ make python3 binutils libgtest-dev libbenchmark-dev \
 g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 \
-clang llvm libclang-rt-14-dev"
+clang llvm libclang-rt-14-dev libfltk1.3-dev xvfb xdotool x11-utils imagemagick wine64"
 
 missing=""
 for package in $PACKAGES; do

@@ -1,6 +1,7 @@
 #include "Decoder/library_binding.h"
 
 #include "Decoder/platform_files.h"
+#include "Decoder/system_services.h"
 
 #include <cstdint>
 #include <limits>
@@ -25,8 +26,6 @@ std::optional<int> readDecimal(std::string_view text, std::size_t& pos) {
     pos = p;
     return static_cast<int>(value);
 }
-
-std::string plainLibraryName() { return std::string(kLibraryStem) + std::string(kLibrarySuffix); }
 
 } // namespace
 
@@ -69,33 +68,58 @@ std::string libraryLoadFailedMessage(std::string_view fileName) {
     return "Fail to load library \"" + std::string(fileName) + "\"";
 }
 
-BindingResult bindLibraryFile(const std::string& path) {
+std::string plainLibraryName() {
+    return std::string(kLibraryStem) + std::string(kLibrarySuffix);
+}
+std::string libraryMask() {
+    return "*" + std::string(kLibrarySuffix);
+}
+
+std::string pathInFolder(const std::string& folder, const std::string& name) {
+    return folder.empty() ? name : joinPath(folder, name);
+}
+
+std::optional<std::string> chooseLibraryFile(LibraryHost& host, const std::string& folder) {
+    const auto newest = newestVersionedLibrary(host.listFiles(folder, libraryMask()));
+    const std::string plain = plainLibraryName();
+    if (host.fileExists(pathInFolder(folder, plain))) return plain;
+    return newest;
+}
+
+void bindEntries(LibraryHost& host, BoundLibrary& library) {
+    for (int i = 0; i < kEntryCount; ++i)
+        library.entries[i] = host.findName(library.handle, kEntryNames[i]);
+}
+
+BindingResult bindLibraryFile(LibraryHost& host, const std::string& path) {
     BindingResult result;
     result.found = true;
-    result.library.handle = loadDynamicLibrary(path);
+    result.library.handle = host.loadLibrary(path);
     if (!result.library.handle) {
         result.error = libraryLoadFailedMessage(path);
         return result;
     }
-    for (int i = 0; i < kEntryCount; ++i)
-        result.library.entries[i] = findLibrarySymbol(result.library.handle, kEntryNames[i]);
+    bindEntries(host, result.library);
     return result;
 }
 
+BindingResult bindLibraryInFolder(LibraryHost& host, const std::string& folder) {
+    const auto chosen = chooseLibraryFile(host, folder);
+    if (!chosen) return BindingResult{{}, libraryNotFoundMessage(), false};
+    return bindLibraryFile(host, pathInFolder(folder, *chosen));
+}
+
+BindingResult bindLibraryFile(const std::string& path) {
+    return bindLibraryFile(systemLibraryHost(), path);
+}
+
 BindingResult bindLibraryInFolder(const std::string& folder) {
-    const std::string plain = plainLibraryName();
-    std::string chosen;
-    if (fileExists(joinPath(folder, plain))) {
-        chosen = plain;
-    } else {
-        const auto listed = listFilesWithSuffix(folder, std::string(kLibrarySuffix));
-        const auto newest = newestVersionedLibrary(listed);
-        if (!newest) return BindingResult{{}, libraryNotFoundMessage(), false};
-        chosen = *newest;
-    }
-    BindingResult result = bindLibraryFile(joinPath(folder, chosen));
-    if (!result.library.loaded()) result.error = libraryLoadFailedMessage(folder.empty() ? chosen : joinPath(folder, chosen));
-    return result;
+    return bindLibraryInFolder(systemLibraryHost(), folder);
+}
+
+LibraryHost& systemLibraryHost() {
+    static SystemServices<LibraryHost> host;
+    return host;
 }
 
 } // namespace xelo

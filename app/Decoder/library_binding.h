@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace xelo {
 
@@ -65,6 +66,39 @@ struct BoundLibrary {
     bool loaded() const { return handle != nullptr; }
 };
 
+// The system services that discovery and binding use. The window's platform
+// provides them, and systemLibraryHost() for the command-line front.
+class LibraryHost {
+public:
+    virtual ~LibraryHost() = default;
+    // Names (not paths) of the files in `folder` ("" = current directory)
+    // that match `mask` ("*.so"), in list order.
+    virtual std::vector<std::string> listFiles(const std::string& folder,
+                                               const std::string& mask) = 0;
+    virtual bool fileExists(const std::string& path) = 0;
+    // Null when the library cannot be loaded.
+    virtual void* loadLibrary(const std::string& path) = 0;
+    // Null when the library has no such name.
+    virtual void* findName(void* library, const char* name) = 0;
+};
+
+LibraryHost& systemLibraryHost();
+
+// "XELOLibrary.so" and "*.so" (".dll" on Windows).
+std::string plainLibraryName();
+std::string libraryMask();
+// A name in `folder`; "" keeps the bare name (current directory).
+std::string pathInFolder(const std::string& folder, const std::string& name);
+
+// The name of the library file to load from `folder`: the plain library
+// whenever it exists, else the listed file with the newest version. Empty
+// when there is neither.
+std::optional<std::string> chooseLibraryFile(LibraryHost& host, const std::string& folder);
+
+// Looks up every entry name in the loaded library; a missing name leaves its
+// entry empty.
+void bindEntries(LibraryHost& host, BoundLibrary& library);
+
 // Outcome of discovery and loading in one folder.
 struct BindingResult {
     BoundLibrary library;
@@ -73,8 +107,10 @@ struct BindingResult {
 };
 
 // Chooses the library in `folder` ("" for the current directory) and binds it.
+BindingResult bindLibraryInFolder(LibraryHost& host, const std::string& folder);
 BindingResult bindLibraryInFolder(const std::string& folder);
 // Loads exactly this file and binds it.
+BindingResult bindLibraryFile(LibraryHost& host, const std::string& path);
 BindingResult bindLibraryFile(const std::string& path);
 
 // "Library \"XELOLibrary.so\" not found" and "Fail to load library \"...\"".

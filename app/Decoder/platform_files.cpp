@@ -1,6 +1,7 @@
 #include "Decoder/platform_files.h"
 
 #include <algorithm>
+#include <ctime>
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -52,16 +53,36 @@ bool fileExists(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-std::string executableFolder() {
+std::string executablePath() {
     char path[MAX_PATH * 4];
     const DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
     if (n == 0 || n >= sizeof path) return {};
-    std::string text(path, n);
-    return text.substr(0, text.find_last_of("\\/") + 1);
+    return std::string(path, n);
+}
+
+std::string executableFolder() {
+    const std::string path = executablePath();
+    return path.substr(0, path.find_last_of("\\/") + 1);
+}
+
+std::optional<FileDate> fileModificationDate(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    FILETIME local;
+    SYSTEMTIME time;
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) ||
+        !FileTimeToLocalFileTime(&data.ftLastWriteTime, &local) ||
+        !FileTimeToSystemTime(&local, &time))
+        return {};
+    return FileDate{time.wYear, time.wMonth, time.wDay};
 }
 
 void* loadDynamicLibrary(const std::string& path) {
-    return reinterpret_cast<void*>(LoadLibraryA(path.c_str()));
+    // The full path, so that the system's search order never picks another
+    // file of the same name; the library's own folder serves its imports.
+    char full[MAX_PATH * 4];
+    const DWORD n = GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
+    if (n == 0 || n >= sizeof full) return nullptr;
+    return reinterpret_cast<void*>(LoadLibraryExA(full, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH));
 }
 
 void* findLibrarySymbol(void* handle, const char* name) {
@@ -88,12 +109,23 @@ bool fileExists(const std::string& path) {
     return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
-std::string executableFolder() {
+std::string executablePath() {
     char path[4096];
     const ssize_t n = readlink("/proc/self/exe", path, sizeof path);
     if (n <= 0 || static_cast<size_t>(n) >= sizeof path) return {};
-    std::string text(path, static_cast<size_t>(n));
-    return text.substr(0, text.find_last_of('/') + 1);
+    return std::string(path, static_cast<size_t>(n));
+}
+
+std::string executableFolder() {
+    const std::string path = executablePath();
+    return path.substr(0, path.find_last_of('/') + 1);
+}
+
+std::optional<FileDate> fileModificationDate(const std::string& path) {
+    struct stat info {};
+    struct tm local {};
+    if (stat(path.c_str(), &info) != 0 || !localtime_r(&info.st_mtime, &local)) return {};
+    return FileDate{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 }
 
 void* loadDynamicLibrary(const std::string& path) {

@@ -33,6 +33,12 @@ struct ProgramState {
     std::uint8_t ReadBuffer[kReadBufferSize] = {};
     BoundLibrary library;
     bool LibraryUnavailable = false;
+    // Window timer ticks left before the window closes itself; 0: never.
+    std::int32_t CloseCountdown = 0;
+    // The command line has been handled (it is handled once per run).
+    bool commandLineHandled = false;
+    // A dialog or a decode is running; nothing else starts meanwhile.
+    bool busy = false;
     // Where reports go; empty: beside their data files.
     std::string outputFolder;
     MessagePresenter* presenter = nullptr;

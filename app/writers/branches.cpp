@@ -20,7 +20,7 @@ std::span<const SensorBranch> sensorBranches() {
         {"uvp6_lpm.", kUVP6LpmEntry, &kUVP6LpmReport},
         {"uvp6_blk.", kUVP6BlkEntry, &kUVP6BlkReport},
         {"ext_trig.", kExtTrigEntry, &kExtTrigReport},
-        {"ramses.", kRAMSESEntry, nullptr},
+        {"ramses.", kRAMSESEntry, &kRAMSESReport},
     };
     return kBranches;
 }

@@ -43,5 +43,6 @@ extern const SensorReport kSUNAReport;
 extern const SensorReport kUVP6LpmReport;
 extern const SensorReport kUVP6BlkReport;
 extern const SensorReport kExtTrigReport;
+extern const SensorReport kRAMSESReport;
 
 } // namespace xelo
