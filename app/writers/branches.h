@@ -36,5 +36,8 @@ std::string_view fileCorrupted(std::int32_t code);
 
 // Reports of the sensor writers.
 extern const SensorReport kSBE41Report;
+extern const SensorReport kOCRReport;
+extern const SensorReport kECOReport;
+extern const SensorReport kECOv2Report;
 
 } // namespace xelo
