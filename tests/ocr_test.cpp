@@ -149,14 +149,12 @@ TEST(OcrReport, WritesEveryKindOfTheFourChannelVariant) {
 }
 
 TEST(OcrReport, OtherCodesWriteNoReport) {
-    const ChannelCase* cases[] = {&kOCR7, &kOCR14};
-    const ChannelValues v = values(1234, std::vector<std::uint32_t>(14, 9));
-    auto parkFile = [&](std::uint8_t formatCode, const ChannelCase& layout) {
+    // A park record laid out for `layout`, under the given FormatCode.
+    auto parkFile = [](std::uint8_t formatCode, const ChannelCase& layout) {
         Bytes b(formatCode);
         b.tag("[PARK]");
-        ChannelValues cut = v;
-        cut.channel.resize(static_cast<std::size_t>(layout.channels));
-        appendParkRecord(b, layout, kBase, cut);
+        appendParkRecord(b, layout, kBase,
+                         values(1234, std::vector<std::uint32_t>(layout.channels, 9)));
         return b;
     };
     Bytes tooMany(4);
@@ -172,8 +170,8 @@ TEST(OcrReport, OtherCodesWriteNoReport) {
         Bytes bytes;
         const char* message;
     } failures[] = {
-        {"7 channels (code 6)", parkFile(5, *cases[0]), "Unknown sensor type\r\n"},
-        {"14 channels (code 4)", parkFile(6, *cases[1]), "Unknown sensor type\r\n"},
+        {"7 channels (code 6)", parkFile(5, kOCR7), "Unknown sensor type\r\n"},
+        {"14 channels (code 4)", parkFile(6, kOCR14), "Unknown sensor type\r\n"},
         {"an ECO FormatCode (-3)", parkFile(7, kOCR4), "The file is corrupted\r\n"},
         {"a full descent (-4)", tooMany, "The file is corrupted\r\n"},
         {"(AM) at the surface (-3)", amAtSurface, "The file is corrupted\r\n"},
