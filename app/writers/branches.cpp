@@ -11,9 +11,9 @@ std::span<const SensorBranch> sensorBranches() {
     static constexpr SensorBranch kBranches[] = {
         {"sbe41.", kSBE41Entry, &kSBE41Report},
         {"do.", kDOEntry, &kDOReport},
-        {"ocr.", kOCREntry, nullptr},
-        {"ecov2.", kECOv2Entry, nullptr},
-        {"eco.", kECOEntry, nullptr},
+        {"ocr.", kOCREntry, &kOCRReport},
+        {"ecov2.", kECOv2Entry, &kECOv2Report},
+        {"eco.", kECOEntry, &kECOReport},
         {"crover.", kCROVEREntry, &kCROVERReport},
         {"sbeph.", kSBEPHEntry, &kSBEPHReport},
         {"suna.", kSUNAEntry, &kSUNAReport},

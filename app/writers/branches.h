@@ -44,5 +44,8 @@ extern const SensorReport kUVP6LpmReport;
 extern const SensorReport kUVP6BlkReport;
 extern const SensorReport kExtTrigReport;
 extern const SensorReport kRAMSESReport;
+extern const SensorReport kOCRReport;
+extern const SensorReport kECOReport;
+extern const SensorReport kECOv2Report;
 
 } // namespace xelo
