@@ -7,12 +7,18 @@ namespace {
 std::atomic<long> allocations{0};
 }
 
-long heapAllocations() { return allocations.load(std::memory_order_relaxed); }
+long heapAllocations() {
+    return allocations.load(std::memory_order_relaxed);
+}
 
 void* operator new(std::size_t size) {
     allocations.fetch_add(1, std::memory_order_relaxed);
     if (void* p = std::malloc(size ? size : 1)) return p;
     throw std::bad_alloc();
 }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}

@@ -35,7 +35,9 @@ void put32(Bytes& b, std::uint32_t v) {
     put16(b, v & 0xFFFF);
     put16(b, v >> 16);
 }
-void tag(Bytes& b, const char* text) { b.insert(b.end(), text, text + std::char_traits<char>::length(text)); }
+void tag(Bytes& b, const char* text) {
+    b.insert(b.end(), text, text + std::char_traits<char>::length(text));
+}
 
 // Every section one record short of full: profile sections in the longest
 // mode, with FormatCode 1's extra resolution.
@@ -94,8 +96,8 @@ void BM_DecodeLargestSbe41(benchmark::State& state) {
     const Bytes file = largestSbe41File();
     auto area = std::make_unique<std::uint8_t[]>(xelo::kDecodeBufferSize);
     for (auto _ : state) {
-        const std::int32_t code =
-            _iRERUDODDecodeDataSBE41(area.get(), file.data(), static_cast<std::int32_t>(file.size()));
+        const std::int32_t code = _iRERUDODDecodeDataSBE41(area.get(), file.data(),
+                                                           static_cast<std::int32_t>(file.size()));
         if (code != 3) state.SkipWithError("decode failed");
         benchmark::DoNotOptimize(area.get());
     }
@@ -108,12 +110,14 @@ void BM_DecodeAndWriteLargestSbe41(benchmark::State& state) {
     const std::string folder = tempFolder();
     const std::string path = folder + "/largest_sbe41.hex";
     const Bytes file = largestSbe41File();
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(file.data()),
-                                                static_cast<std::streamsize>(file.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(file.data()),
+               static_cast<std::streamsize>(file.size()));
     auto program = std::make_unique<xelo::ProgramState>();
     static int handle;
     program->library.handle = &handle;
-    program->library.entries[xelo::kSBE41Entry] = reinterpret_cast<void*>(&_iRERUDODDecodeDataSBE41);
+    program->library.entries[xelo::kSBE41Entry] =
+        reinterpret_cast<void*>(&_iRERUDODDecodeDataSBE41);
     long allocationsPerRun = 0;
     for (auto _ : state) {
         const long before = heapAllocations();
@@ -139,27 +143,34 @@ void registerSamples() {
     DIR* dir = opendir(folder.c_str());
     if (!dir) return;
     std::vector<std::string> names;
-    while (const dirent* entry = readdir(dir)) names.emplace_back(entry->d_name);
+    while (const dirent* entry = readdir(dir))
+        names.emplace_back(entry->d_name);
     closedir(dir);
     std::sort(names.begin(), names.end());
     for (const std::string& name : names) {
         if (name.size() < 4 || name.compare(name.size() - 4, 4, ".hex") != 0) continue;
         for (const xelo::SensorBranch& branch : xelo::sensorBranches()) {
             if (name.find(branch.tag) == std::string::npos) continue;
-            auto decode = reinterpret_cast<DecodeFunction>(dlsym(library, xelo::kEntryNames[branch.entry]));
+            auto decode =
+                reinterpret_cast<DecodeFunction>(dlsym(library, xelo::kEntryNames[branch.entry]));
             if (!decode) break;
             std::ifstream in(folder + "/" + name, std::ios::binary);
             std::ostringstream text;
             text << in.rdbuf();
             const std::string bytes = text.str();
-            benchmark::RegisterBenchmark(("BM_DecodeSample/" + name).c_str(), [decode, bytes](benchmark::State& state) {
-                auto area = std::make_unique<std::uint8_t[]>(xelo::kDecodeBufferSize);
-                const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
-                for (auto _ : state) {
-                    benchmark::DoNotOptimize(decode(area.get(), data, static_cast<std::int32_t>(bytes.size())));
-                }
-                state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes.size()));
-            })->Unit(benchmark::kMicrosecond);
+            benchmark::RegisterBenchmark(
+                ("BM_DecodeSample/" + name).c_str(),
+                [decode, bytes](benchmark::State& state) {
+                    auto area = std::make_unique<std::uint8_t[]>(xelo::kDecodeBufferSize);
+                    const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
+                    for (auto _ : state) {
+                        benchmark::DoNotOptimize(
+                            decode(area.get(), data, static_cast<std::int32_t>(bytes.size())));
+                    }
+                    state.SetBytesProcessed(
+                        static_cast<std::int64_t>(state.iterations() * bytes.size()));
+                })
+                ->Unit(benchmark::kMicrosecond);
             break;
         }
     }

@@ -35,7 +35,8 @@ const DecoderInfo* findDecoder(std::string_view name);
 
 constexpr std::uint8_t kindBits(std::initializer_list<int> kinds) {
     std::uint8_t bits = 0;
-    for (int k : kinds) bits = static_cast<std::uint8_t>(bits | 1u << k);
+    for (int k : kinds)
+        bits = static_cast<std::uint8_t>(bits | 1u << k);
     return bits;
 }
 inline constexpr std::uint8_t kRwOnly = 1u << 1;

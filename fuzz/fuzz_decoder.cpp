@@ -38,7 +38,8 @@ const xelo::fuzz::DecoderInfo& target() {
 
 std::size_t largestLayout(const xelo::fuzz::DecoderInfo& info) {
     std::size_t size = 0;
-    for (const auto& v : info.variants) size = std::max<std::size_t>(size, v.layout.size());
+    for (const auto& v : info.variants)
+        size = std::max<std::size_t>(size, v.layout.size());
     return size;
 }
 
@@ -65,7 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     const std::int32_t code = info.decode(area.get(), data.get(), static_cast<std::int32_t>(size));
     const xelo::ModuleState after = state;
     state = start;
-    const std::int32_t code2 = info.decode(again.get(), data.get(), static_cast<std::int32_t>(size));
+    const std::int32_t code2 =
+        info.decode(again.get(), data.get(), static_cast<std::int32_t>(size));
     require(code == code2, "the same input gave two codes");
     require(std::memcmp(area.get(), again.get(), areaSize) == 0, "the same input gave two areas");
     require(after.CurrentPhase < 6 && after.CurrentMode < 7, "module state out of range");
@@ -79,7 +81,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
 
     if (!variant && info.unknownFormatLeavesAreaUntouched) {
         require(code == -3, "an unknown FormatCode was not refused");
-        require(std::all_of(area.get(), area.get() + areaSize, [](std::uint8_t b) { return b == kPattern; }),
+        require(std::all_of(area.get(), area.get() + areaSize,
+                            [](std::uint8_t b) { return b == kPattern; }),
                 "an unknown FormatCode touched the area");
         require(after.CurrentPhase == start.CurrentPhase && after.CurrentMode == start.CurrentMode,
                 "an unknown FormatCode changed the module state");
@@ -90,7 +93,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     }
     const xelo::ResultLayout& layout = variant ? variant->layout : info.variants[0].layout;
     if (code == -1) return 0;
-    for (std::size_t i = layout.size(); i < areaSize; ++i) require(area[i] == kPattern, "write past the layout");
+    for (std::size_t i = layout.size(); i < areaSize; ++i)
+        require(area[i] == kPattern, "write past the layout");
     for (int phase = 0; phase < 6; ++phase) {
         const std::uint32_t count = xelo::loadU16(area.get() + layout.countOffset(phase));
         const std::uint32_t capacity = layout.capacity[phase];
@@ -105,7 +109,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         require(count < capacity || (capacity == 0 && count == 0), "success with a full section");
         for (std::uint32_t slot = 0; slot < count; ++slot) {
             const std::uint8_t kind = area[layout.sampleOffset(phase, slot)];
-            require(kind < 7 && (info.storableKinds[phase] >> kind & 1u), "a kind the section cannot hold");
+            require(kind < 7 && (info.storableKinds[phase] >> kind & 1u),
+                    "a kind the section cannot hold");
         }
     }
     return 0;

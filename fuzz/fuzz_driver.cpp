@@ -9,10 +9,10 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <dirent.h>
 #include <fstream>
 #include <string>
 #include <unistd.h>
-#include <dirent.h>
 
 namespace {
 
@@ -39,7 +39,8 @@ struct Setup {
 int filesIn(const std::string& folder) {
     int n = 0;
     if (DIR* dir = opendir(folder.c_str())) {
-        while (const dirent* e = readdir(dir)) n += e->d_name[0] != '.';
+        while (const dirent* e = readdir(dir))
+            n += e->d_name[0] != '.';
         closedir(dir);
     }
     return n;
@@ -62,7 +63,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     const xelo::ModuleState start = xelo::processState();
     std::int32_t code = 0;
     bool decodable = false;
-    if (auto decode = reinterpret_cast<DecodeFunction>(setup.state->library.entries[branch.entry])) {
+    if (auto decode =
+            reinterpret_cast<DecodeFunction>(setup.state->library.entries[branch.entry])) {
         code = decode(setup.state->DecodeBuffer, bytes + 1,
                       static_cast<std::int32_t>(std::min<std::size_t>(size - 1, 262144)));
         decodable = true;
@@ -72,9 +74,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
 
     bool accepted = false;
     if (decodable && branch.report)
-        for (const auto& a : branch.report->accepted) accepted = accepted || a.code == code;
-    require(outcome.reportWritten == accepted, "a report without an accepted code, or none with one");
-    require(access(report.c_str(), F_OK) == (accepted ? 0 : -1), "the report file disagrees with the outcome");
+        for (const auto& a : branch.report->accepted)
+            accepted = accepted || a.code == code;
+    require(outcome.reportWritten == accepted,
+            "a report without an accepted code, or none with one");
+    require(access(report.c_str(), F_OK) == (accepted ? 0 : -1),
+            "the report file disagrees with the outcome");
     require(outcome.kind == (accepted ? xelo::MessageKind::Information : xelo::MessageKind::Error),
             "the message kind disagrees with the outcome");
     std::remove(data.c_str());

@@ -25,17 +25,21 @@ bool beats(const xelo::LibraryVersion& a, const xelo::LibraryVersion& b) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
     std::vector<std::string> names(1);
     for (std::size_t i = 0; i < size; ++i) {
-        if (bytes[i] == '\n') names.emplace_back();
-        else names.back() += static_cast<char>(bytes[i]);
+        if (bytes[i] == '\n')
+            names.emplace_back();
+        else
+            names.back() += static_cast<char>(bytes[i]);
     }
     for (const std::string& name : names) {
         const auto version = xelo::parseLibraryVersion(name);
-        if (version) require(name.find("XELOLibrary_") != std::string::npos, "a version without the stem");
+        if (version)
+            require(name.find("XELOLibrary_") != std::string::npos, "a version without the stem");
     }
     const auto winner = xelo::newestVersionedLibrary(names);
     if (!winner) {
         for (const std::string& name : names)
-            if (const auto v = xelo::parseLibraryVersion(name)) require(!beats(*v, {}), "a candidate was missed");
+            if (const auto v = xelo::parseLibraryVersion(name))
+                require(!beats(*v, {}), "a candidate was missed");
         return 0;
     }
     const auto best = xelo::parseLibraryVersion(*winner);

@@ -40,7 +40,8 @@ int main(int argc, char** argv) {
                 if (e->d_name[0] != '.') names.emplace_back(e->d_name);
             closedir(dir);
         }
-        for (const std::string& name : names) replay(std::string(argv[i]) + "/" + name, count);
+        for (const std::string& name : names)
+            replay(std::string(argv[i]) + "/" + name, count);
     }
     std::printf("replayed %d inputs\n", count);
     return count > 0 ? 0 : 1;

@@ -1,11 +1,11 @@
 // SBE41 CTD: pressure, temperature and salinity. FormatCode 1 adds a nibble
 // of resolution to each pressure and temperature; FormatCode 2 has none.
 
+#include "layouts/sbe41.h"
 #include "decoders.h"
 #include "framing/decode_loop.h"
 #include "framing/export.h"
 #include "framing/scaling.h"
-#include "layouts/sbe41.h"
 
 namespace xelo {
 namespace {
@@ -53,11 +53,16 @@ constexpr int shapeOf(std::uint8_t mode, std::uint8_t phase) {
     if (mode == RW || mode == DW) return isProfilePhase(phase) ? Plain : ParkLike;
     if (!isProfilePhase(phase)) return -1;
     switch (mode) {
-    case AM: return Plain;
-    case AM_SD: return WithSd;
-    case AM_MD: return WithMd;
-    case AM_SD_MD: return WithSdMd;
-    default: return -1;
+    case AM:
+        return Plain;
+    case AM_SD:
+        return WithSd;
+    case AM_MD:
+        return WithMd;
+    case AM_SD_MD:
+        return WithSdMd;
+    default:
+        return -1;
     }
 }
 
@@ -68,12 +73,14 @@ constexpr const Sbe41Record* recordsFor(std::uint8_t formatCode) {
 }
 
 void storeTriple(const std::uint8_t* rec, const Triple& at, std::uint8_t* slot,
-                 std::size_t pressureField, std::size_t temperatureField, std::size_t salinityField) {
+                 std::size_t pressureField, std::size_t temperatureField,
+                 std::size_t salinityField) {
     const unsigned nibble = at.nibble == kNone ? 0u : rec[at.nibble];
     const Extended pressure = static_cast<Extended>(loadU16(rec + at.pressure)) * kTenth +
                               static_cast<Extended>(nibble >> 4) * kHundredth - 100;
-    const Extended temperature = static_cast<Extended>(loadU16(rec + at.temperature)) * kThousandth +
-                                 static_cast<Extended>(nibble & 0x0Fu) * kTenThousandth - 5;
+    const Extended temperature =
+        static_cast<Extended>(loadU16(rec + at.temperature)) * kThousandth +
+        static_cast<Extended>(nibble & 0x0Fu) * kTenThousandth - 5;
     const Extended salinity = static_cast<Extended>(loadU16(rec + at.salinity)) * kThousandth;
     storeF32(slot + pressureField, static_cast<float>(pressure));
     storeF32(slot + temperatureField, static_cast<float>(temperature));
@@ -81,8 +88,11 @@ void storeTriple(const std::uint8_t* rec, const Triple& at, std::uint8_t* slot,
 }
 
 struct Sbe41Rules {
-    static constexpr SensorBasics kBasics{
-        kSBE41Layout, 3, {-4, -5, -6, -7, -8, -9}, /*timeBase=*/true, /*everyPhaseTagSetsRW=*/false};
+    static constexpr SensorBasics kBasics{kSBE41Layout,
+                                          3,
+                                          {-4, -5, -6, -7, -8, -9},
+                                          /*timeBase=*/true,
+                                          /*everyPhaseTagSetsRW=*/false};
     const SensorBasics& basics() const { return kBasics; }
 
     RecordPlan plan(std::uint8_t formatCode, std::uint8_t mode, std::uint8_t phase) const {
@@ -97,23 +107,28 @@ struct Sbe41Rules {
     bool knowsFormat(std::uint8_t formatCode) const { return formatCode == 1 || formatCode == 2; }
 
     void fill(const Record& record, std::uint8_t* slot) const {
-        const Sbe41Record& layout = recordsFor(record.formatCode)[shapeOf(record.mode, record.phase)];
+        const Sbe41Record& layout =
+            recordsFor(record.formatCode)[shapeOf(record.mode, record.phase)];
         const std::uint8_t* rec = record.bytes;
         storeTriple(rec, layout.values, slot, offsetof(SBE41Sample, pressure),
                     offsetof(SBE41Sample, temperature), offsetof(SBE41Sample, salinity));
         if (layout.deviations != kNone) {
-            storeF32(slot + offsetof(SBE41Sample, temperatureSd), thousandths(loadI8(rec + layout.deviations)));
-            storeF32(slot + offsetof(SBE41Sample, salinitySd), thousandths(loadI8(rec + layout.deviations + 1)));
+            storeF32(slot + offsetof(SBE41Sample, temperatureSd),
+                     thousandths(loadI8(rec + layout.deviations)));
+            storeF32(slot + offsetof(SBE41Sample, salinitySd),
+                     thousandths(loadI8(rec + layout.deviations + 1)));
         }
         if (layout.median.pressure != kNone)
             storeTriple(rec, layout.median, slot, offsetof(SBE41Sample, medianPressure),
-                        offsetof(SBE41Sample, medianTemperature), offsetof(SBE41Sample, medianSalinity));
+                        offsetof(SBE41Sample, medianTemperature),
+                        offsetof(SBE41Sample, medianSalinity));
     }
 };
 
 } // namespace
 
-std::int32_t decodeSBE41(ModuleState& state, void* result, const std::uint8_t* data, std::int32_t length) {
+std::int32_t decodeSBE41(ModuleState& state, void* result, const std::uint8_t* data,
+                         std::int32_t length) {
     return runDecodeLoop(state, Sbe41Rules{}, result, data, length);
 }
 

@@ -31,17 +31,28 @@ typedef void(XELO_CDECL* VersionFunction)(char* text);
 typedef int32_t(XELO_CDECL* DecodeFunction)(void* result, const uint8_t* data, int32_t length);
 
 XELO_API void XELO_CDECL _vFDecoderVersion(char* text);
-XELO_API int32_t XELO_CDECL _iRERUDODDecodeDataSBE41(void* result, const uint8_t* data, int32_t length);
-XELO_API int32_t XELO_CDECL _iRERUDODDecodeDataDO(void* result, const uint8_t* data, int32_t length);
-XELO_API int32_t XELO_CDECL _iRERUDODDecodeDataOCR(void* result, const uint8_t* data, int32_t length);
-XELO_API int32_t XELO_CDECL _iRERUDODDecodeDataECO(void* result, const uint8_t* data, int32_t length);
-XELO_API int32_t XELO_CDECL _iRERUDODDecodeDataECOv2(void* result, const uint8_t* data, int32_t length);
-XELO_API int32_t XELO_CDECL _iRERUDODDecodeDataCROVER(void* result, const uint8_t* data, int32_t length);
-XELO_API int32_t XELO_CDECL _iRERUDODDecodeDataSBEPH(void* result, const uint8_t* data, int32_t length);
-XELO_API int32_t XELO_CDECL _iRERUDODDecodeDataSUNA(void* result, const uint8_t* data, int32_t length);
-XELO_API int32_t XELO_CDECL _iRERUDODDecodeDataUVP6Lpm(void* result, const uint8_t* data, int32_t length);
-XELO_API int32_t XELO_CDECL _iRERUDODDecodeDataUVP6Blk(void* result, const uint8_t* data, int32_t length);
-XELO_API int32_t XELO_CDECL _iRERUDODDecodeDataExtTrig(void* result, const uint8_t* data, int32_t length);
+XELO_API int32_t XELO_CDECL _iRERUDODDecodeDataSBE41(void* result, const uint8_t* data,
+                                                     int32_t length);
+XELO_API int32_t XELO_CDECL _iRERUDODDecodeDataDO(void* result, const uint8_t* data,
+                                                  int32_t length);
+XELO_API int32_t XELO_CDECL _iRERUDODDecodeDataOCR(void* result, const uint8_t* data,
+                                                   int32_t length);
+XELO_API int32_t XELO_CDECL _iRERUDODDecodeDataECO(void* result, const uint8_t* data,
+                                                   int32_t length);
+XELO_API int32_t XELO_CDECL _iRERUDODDecodeDataECOv2(void* result, const uint8_t* data,
+                                                     int32_t length);
+XELO_API int32_t XELO_CDECL _iRERUDODDecodeDataCROVER(void* result, const uint8_t* data,
+                                                      int32_t length);
+XELO_API int32_t XELO_CDECL _iRERUDODDecodeDataSBEPH(void* result, const uint8_t* data,
+                                                     int32_t length);
+XELO_API int32_t XELO_CDECL _iRERUDODDecodeDataSUNA(void* result, const uint8_t* data,
+                                                    int32_t length);
+XELO_API int32_t XELO_CDECL _iRERUDODDecodeDataUVP6Lpm(void* result, const uint8_t* data,
+                                                       int32_t length);
+XELO_API int32_t XELO_CDECL _iRERUDODDecodeDataUVP6Blk(void* result, const uint8_t* data,
+                                                       int32_t length);
+XELO_API int32_t XELO_CDECL _iRERUDODDecodeDataExtTrig(void* result, const uint8_t* data,
+                                                       int32_t length);
 
 #ifdef __cplusplus
 }

@@ -21,7 +21,9 @@ using test::writeFile;
 const std::vector<std::uint8_t> kOneRecord =
     Bytes(2).tag("[DESCENT](AM)").u32(1589529600).u16(10).u16(6002).u16(17345).u16(34567).vec();
 
-std::string cli() { return test::binDir() + "/xelo-decode"; }
+std::string cli() {
+    return test::binDir() + "/xelo-decode";
+}
 
 // A path of exactly `length` characters ending in `suffix`, inside `root`:
 // nested folders of 200 characters, then a file name padded to the length,
@@ -69,7 +71,8 @@ TEST(BadInput, FoldersEmptyFilesAndNamesOfEveryKind) {
         {"missing_sbe41.hex", 1, "", "File open error\r\n"},
         {"empty_sbe41.hex", 1, "", "The file is corrupted\r\n"},
         {"données_été_sbe41.hex", 0, "Decoding result\r\n- Descent: 1\r\n", ""},
-        {"x.hex_sbe41.csv", 1, "", "The report of \"x.hex_sbe41.csv\" would overwrite the file itself\r\n"},
+        {"x.hex_sbe41.csv", 1, "",
+         "The report of \"x.hex_sbe41.csv\" would overwrite the file itself\r\n"},
         {"nothing_here.hex", 1, "", "Unknown sensor type\r\n"},
         {"F_SBE41.hex", 1, "", "File open error\r\n"},
     };
@@ -80,7 +83,8 @@ TEST(BadInput, FoldersEmptyFilesAndNamesOfEveryKind) {
         EXPECT_EQ(r.err, c.err) << c.name;
     }
     EXPECT_TRUE(test::exists(dir.file("données_été_sbe41.csv")));
-    EXPECT_EQ(readText(dir.file("x.hex_sbe41.csv")), std::string(kOneRecord.begin(), kOneRecord.end()));
+    EXPECT_EQ(readText(dir.file("x.hex_sbe41.csv")),
+              std::string(kOneRecord.begin(), kOneRecord.end()));
 }
 
 TEST(BadInput, FilesAtTheReadLimit) {

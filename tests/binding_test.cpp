@@ -14,12 +14,18 @@ TEST(LibraryVersionParsing, ReadsMajorAndMinorNumbers) {
         bool found;
         int major, minor;
     } cases[] = {
-        {"XELOLibrary_2_0.so", true, 2, 0},     {"XELOLibrary_2_10.so", true, 2, 10},
-        {"XELOLibrary_02_1.so", true, 2, 1},    {"XELOLibrary_3.so", true, 3, 0},
-        {"XELOLibrary_3_x.so", true, 3, 0},     {"XELOLibrary_-1_5.so", true, -1, 5},
-        {"old_XELOLibrary_4_2.so", true, 4, 2}, {"XELOLibrary.so", false, 0, 0},
-        {"XELOLibrary_x.so", false, 0, 0},      {"xelolibrary_2_0.so", false, 0, 0},
-        {"XELOLibrary_99999999999_1.so", false, 0, 0}, {"XELOLibrary_2_99999999999.so", true, 2, 0},
+        {"XELOLibrary_2_0.so", true, 2, 0},
+        {"XELOLibrary_2_10.so", true, 2, 10},
+        {"XELOLibrary_02_1.so", true, 2, 1},
+        {"XELOLibrary_3.so", true, 3, 0},
+        {"XELOLibrary_3_x.so", true, 3, 0},
+        {"XELOLibrary_-1_5.so", true, -1, 5},
+        {"old_XELOLibrary_4_2.so", true, 4, 2},
+        {"XELOLibrary.so", false, 0, 0},
+        {"XELOLibrary_x.so", false, 0, 0},
+        {"xelolibrary_2_0.so", false, 0, 0},
+        {"XELOLibrary_99999999999_1.so", false, 0, 0},
+        {"XELOLibrary_2_99999999999.so", true, 2, 0},
         {"Other_2_0.so", false, 0, 0},
     };
     for (const auto& c : cases) {
@@ -41,7 +47,8 @@ TEST(NewestVersionedLibrary, ComparesNumbersNotText) {
         {{"XELOLibrary_2_9.so", "XELOLibrary_10_0.so"}, "XELOLibrary_10_0.so"},
         {{"XELOLibrary_0_0.so"}, nullptr},
         {{"XELOLibrary_-2_5.so", "XELOLibrary_x.so", "notes.so"}, nullptr},
-        {{"XELOLibrary_02_1.so", "XELOLibrary_2_1.so"}, "XELOLibrary_02_1.so"}, // tie: the earlier stays
+        {{"XELOLibrary_02_1.so", "XELOLibrary_2_1.so"},
+         "XELOLibrary_02_1.so"}, // tie: the earlier stays
         {{"XELOLibrary_3.so", "XELOLibrary_2_5.so"}, "XELOLibrary_3.so"},
         {{"XELOLibrary_0_1.so"}, "XELOLibrary_0_1.so"},
         {{}, nullptr},

@@ -18,15 +18,23 @@ using test::TempDir;
 using test::writeFile;
 
 const std::vector<std::uint8_t> kDescentAndPark =
-    Bytes(2).tag("[DESCENT](AM)").u32(1589529600).raw({0x0A, 0x00, 0x72, 0x17, 0xC1, 0x43, 0x07, 0x87})
-        .tag("[PARK]").u32(1589529600).raw({0x72, 0x17, 0xC1, 0x43, 0x07, 0x87}).vec();
+    Bytes(2)
+        .tag("[DESCENT](AM)")
+        .u32(1589529600)
+        .raw({0x0A, 0x00, 0x72, 0x17, 0xC1, 0x43, 0x07, 0x87})
+        .tag("[PARK]")
+        .u32(1589529600)
+        .raw({0x72, 0x17, 0xC1, 0x43, 0x07, 0x87})
+        .vec();
 const std::string kReport = "[DESCENT]\r\n(AM)\r\n2020-05-15 08:00:10,500.20,12.3450,34.567\r\n"
                             "[PARK]\r\n2020-05-15 08:00:00,500.20,12.3450,34.567\r\n";
 
-std::string cli() { return test::binDir() + "/xelo-decode"; }
+std::string cli() {
+    return test::binDir() + "/xelo-decode";
+}
 
 class Cli : public ::testing::Test {
-protected:
+  protected:
     TempDir dir;
     void SetUp() override { writeFile(dir.file("F1_sbe41.hex"), kDescentAndPark); }
 };
@@ -44,7 +52,8 @@ TEST_F(Cli, SeveralFilesArePrefixedAndAnyFailureFailsTheRun) {
     const auto r = run({cli(), "F1_sbe41.hex", "F2_sbe41.hex", "notes.txt"}, dir.path());
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "F1_sbe41.hex: Decoding result\r\n- Descent: 1\r\n- Park: 1\r\n");
-    EXPECT_EQ(r.err, "F2_sbe41.hex: The file is corrupted\r\nnotes.txt: Please select a *.hex file\r\n");
+    EXPECT_EQ(r.err,
+              "F2_sbe41.hex: The file is corrupted\r\nnotes.txt: Please select a *.hex file\r\n");
     EXPECT_TRUE(test::exists(dir.file("F1_sbe41.csv")));
     EXPECT_FALSE(test::exists(dir.file("F2_sbe41.csv")));
 }
@@ -64,7 +73,8 @@ TEST_F(Cli, OutputFolderTakesTheReports) {
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(readText(out.file("F1_sbe41.csv")), kReport);
     EXPECT_FALSE(test::exists(dir.file("F1_sbe41.csv")));
-    const auto missing = run({cli(), "--output-dir", dir.file("nowhere"), dir.file("F1_sbe41.hex")});
+    const auto missing =
+        run({cli(), "--output-dir", dir.file("nowhere"), dir.file("F1_sbe41.hex")});
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(missing.err, "Cannot write file \"" + dir.file("nowhere") + "/F1_sbe41.csv\"\r\n");
 }
@@ -103,7 +113,8 @@ TEST_F(Cli, ALibraryInTheCurrentFolderComesFirst) {
 }
 
 TEST_F(Cli, ExplicitLibraryFile) {
-    const auto good = run({cli(), "--library", test::binDir() + "/XELOLibrary_2_0.so", dir.file("F1_sbe41.hex")});
+    const auto good =
+        run({cli(), "--library", test::binDir() + "/XELOLibrary_2_0.so", dir.file("F1_sbe41.hex")});
     EXPECT_EQ(good.status, 0);
     const auto bad = run({cli(), "--library", dir.file("none.so"), dir.file("F1_sbe41.hex")});
     EXPECT_EQ(bad.status, 1);

@@ -21,15 +21,21 @@ using test::writeFile;
 using test::writeText;
 
 const std::vector<std::uint8_t> kDescentAndPark =
-    Bytes(1).tag("[DESCENT](AM)").raw({0x00, 0x4C, 0xBE, 0x5E, 0x0A, 0x00, 0x72, 0x17, 0xC1, 0x43, 0x07, 0x87, 0x56})
-        .tag("[PARK]").u32(1589529600).raw({0x72, 0x17, 0xC1, 0x43, 0x07, 0x87, 0x00}).vec();
+    Bytes(1)
+        .tag("[DESCENT](AM)")
+        .raw({0x00, 0x4C, 0xBE, 0x5E, 0x0A, 0x00, 0x72, 0x17, 0xC1, 0x43, 0x07, 0x87, 0x56})
+        .tag("[PARK]")
+        .u32(1589529600)
+        .raw({0x72, 0x17, 0xC1, 0x43, 0x07, 0x87, 0x00})
+        .vec();
 
 // FormatCode 2 fields: pressure, temperature and salinity raws.
 std::vector<std::uint8_t> triple(std::uint16_t p, std::uint16_t t, std::uint16_t s) {
     return Bytes().u16(p).u16(t).u16(s).vec();
 }
 // FormatCode 2 profile record: step 1 and a triple.
-std::vector<std::uint8_t> plain(std::uint16_t p = 1100, std::uint16_t t = 6000, std::uint16_t s = 35000) {
+std::vector<std::uint8_t> plain(std::uint16_t p = 1100, std::uint16_t t = 6000,
+                                std::uint16_t s = 35000) {
     return Bytes().u16(1).raw(triple(p, t, s)).vec();
 }
 
@@ -57,13 +63,26 @@ TEST_F(DriverTest, SilentRunsWriteTheSameReportWithoutMessages) {
 }
 
 TEST_F(DriverTest, ModeLinesAnnounceEveryChangeOfKind) {
-    const auto outcome = decodeFile(
-        "m_sbe41.hex", Bytes(2).tag("[DESCENT](AM)").u32(946684800).raw(plain()).raw(plain())
-                           .tag("(AM)(SD)").u32(946684800).raw(plain()).raw({0xFF, 0x02})
-                           .tag("(AM)").u32(946684800).raw(plain())
-                           .tag("[ASCENT](SS)").u32(951782400).raw({0xE8, 0x03, 0x88, 0x13, 0x10, 0x27})
-                           .raw({0xE8, 0x03, 0x88, 0x13, 0x10, 0x27})
-                           .tag("(AM)").u32(951782400).raw(plain()).vec());
+    const auto outcome = decodeFile("m_sbe41.hex", Bytes(2)
+                                                       .tag("[DESCENT](AM)")
+                                                       .u32(946684800)
+                                                       .raw(plain())
+                                                       .raw(plain())
+                                                       .tag("(AM)(SD)")
+                                                       .u32(946684800)
+                                                       .raw(plain())
+                                                       .raw({0xFF, 0x02})
+                                                       .tag("(AM)")
+                                                       .u32(946684800)
+                                                       .raw(plain())
+                                                       .tag("[ASCENT](SS)")
+                                                       .u32(951782400)
+                                                       .raw({0xE8, 0x03, 0x88, 0x13, 0x10, 0x27})
+                                                       .raw({0xE8, 0x03, 0x88, 0x13, 0x10, 0x27})
+                                                       .tag("(AM)")
+                                                       .u32(951782400)
+                                                       .raw(plain())
+                                                       .vec());
     ASSERT_TRUE(outcome.reportWritten) << outcome.message;
     EXPECT_EQ(readText(dir.file("m_sbe41.csv")),
               "[DESCENT]\r\n(AM)\r\n"
@@ -82,10 +101,20 @@ TEST_F(DriverTest, ModeLinesAnnounceEveryChangeOfKind) {
 }
 
 TEST_F(DriverTest, MedianLinesAndParkLikeSectionsUseTheirFormats) {
-    const auto outcome = decodeFile(
-        "x_sbe41.hex", Bytes(2).tag("[DEEP_PROFILE](AM)(MD)").u32(0).raw(plain()).raw(triple(1200, 7000, 100))
-                           .tag("(AM)(SD)(MD)").u32(0).raw(plain()).raw({5, 6}).raw(triple(1200, 7000, 100))
-                           .tag("[SHORT_PARK](DW)").u32(0).raw(triple(1000, 9000, 15000)).vec());
+    const auto outcome = decodeFile("x_sbe41.hex", Bytes(2)
+                                                       .tag("[DEEP_PROFILE](AM)(MD)")
+                                                       .u32(0)
+                                                       .raw(plain())
+                                                       .raw(triple(1200, 7000, 100))
+                                                       .tag("(AM)(SD)(MD)")
+                                                       .u32(0)
+                                                       .raw(plain())
+                                                       .raw({5, 6})
+                                                       .raw(triple(1200, 7000, 100))
+                                                       .tag("[SHORT_PARK](DW)")
+                                                       .u32(0)
+                                                       .raw(triple(1000, 9000, 15000))
+                                                       .vec());
     ASSERT_TRUE(outcome.reportWritten) << outcome.message;
     EXPECT_EQ(readText(dir.file("x_sbe41.csv")),
               "[DEEP_PROFILE]\r\n(AM)(MD)\r\n"
@@ -103,15 +132,18 @@ TEST_F(DriverTest, NamesAreCheckedBeforeAnythingIsRead) {
     } cases[] = {
         {"F_sbe41.HEX", "Please select a *.hex file"},
         {"F_sbe41.txt", "Please select a *.hex file"},
-        {"F_sbe41.hex_x.csv", "The report of \"" + dir.file("F_sbe41.hex_x.csv") + "\" would overwrite the file itself"},
-        {"F_sbe41.hex_x.CSV", "The report of \"" + dir.file("F_sbe41.hex_x.CSV") + "\" would overwrite the file itself"},
+        {"F_sbe41.hex_x.csv",
+         "The report of \"" + dir.file("F_sbe41.hex_x.csv") + "\" would overwrite the file itself"},
+        {"F_sbe41.hex_x.CSV",
+         "The report of \"" + dir.file("F_sbe41.hex_x.CSV") + "\" would overwrite the file itself"},
     };
     for (const auto& c : cases) {
         writeFile(dir.file(c.name), kDescentAndPark);
         const auto outcome = decode(dir.file(c.name));
         EXPECT_EQ(outcome.kind, MessageKind::Error) << c.name;
         EXPECT_EQ(outcome.message, c.message) << c.name;
-        EXPECT_EQ(readText(dir.file(c.name)), std::string(kDescentAndPark.begin(), kDescentAndPark.end()));
+        EXPECT_EQ(readText(dir.file(c.name)),
+                  std::string(kDescentAndPark.begin(), kDescentAndPark.end()));
     }
     EXPECT_EQ(files.opened, 0u);
 }
@@ -194,12 +226,18 @@ TEST_F(DriverTest, FailureCodesHaveTheirMessagesAndWriteNothing) {
         Bytes data;
         const char* message;
     } cases[] = {
-        {"descent", Bytes(2).tag("[DESCENT](RW)").u32(0).repeat(4500, record), "Too many data to decode (descent to parking)"},
-        {"park", Bytes(2).tag("[PARK]").repeat(500, park), "Too many data to decode (parking drift)"},
-        {"deep", Bytes(2).tag("[DEEP_PROFILE](RW)").u32(0).repeat(1500, record), "Too many data to decode (descent to profile depth)"},
-        {"short park", Bytes(2).tag("[SHORT_PARK]").repeat(100, park), "Too many data to decode (short park drift)"},
-        {"ascent", Bytes(2).tag("[ASCENT](RW)").u32(0).repeat(4500, record), "Too many data to decode (ascent)"},
-        {"surface", Bytes(2).tag("[SURFACE]").repeat(300, park), "Too many data to decode (surface)"},
+        {"descent", Bytes(2).tag("[DESCENT](RW)").u32(0).repeat(4500, record),
+         "Too many data to decode (descent to parking)"},
+        {"park", Bytes(2).tag("[PARK]").repeat(500, park),
+         "Too many data to decode (parking drift)"},
+        {"deep", Bytes(2).tag("[DEEP_PROFILE](RW)").u32(0).repeat(1500, record),
+         "Too many data to decode (descent to profile depth)"},
+        {"short park", Bytes(2).tag("[SHORT_PARK]").repeat(100, park),
+         "Too many data to decode (short park drift)"},
+        {"ascent", Bytes(2).tag("[ASCENT](RW)").u32(0).repeat(4500, record),
+         "Too many data to decode (ascent)"},
+        {"surface", Bytes(2).tag("[SURFACE]").repeat(300, park),
+         "Too many data to decode (surface)"},
         {"framing", Bytes(2).tag("[PARK](AM)").raw(record), "The file is corrupted"},
         {"empty", Bytes(), "The file is corrupted"},
     };
@@ -253,7 +291,8 @@ TEST_F(DriverTest, AFolderInPlaceOfTheReportIsAnError) {
 
 std::int32_t emptySuccess(void* result, const std::uint8_t*, std::int32_t) {
     auto* area = static_cast<std::uint8_t*>(result);
-    for (int phase = 0; phase < 6; ++phase) storeU16(area + kSBE41Layout.countOffset(phase), 0);
+    for (int phase = 0; phase < 6; ++phase)
+        storeU16(area + kSBE41Layout.countOffset(phase), 0);
     return 3;
 }
 
@@ -271,8 +310,8 @@ TEST(SecondsToCalendar, MatchesTheGregorianCalendar) {
         std::uint32_t time; // since 1970
         const char* text;
     } cases[] = {
-        {946684800u, "2000-01-01 00:00:00,"}, {951782400u, "2000-02-29 00:00:00,"},
-        {951868800u, "2000-03-01 00:00:00,"}, {978307199u, "2000-12-31 23:59:59,"},
+        {946684800u, "2000-01-01 00:00:00,"},  {951782400u, "2000-02-29 00:00:00,"},
+        {951868800u, "2000-03-01 00:00:00,"},  {978307199u, "2000-12-31 23:59:59,"},
         {1589529610u, "2020-05-15 08:00:10,"}, {1709164800u, "2024-02-29 00:00:00,"},
         {4107542400u, "2100-03-01 00:00:00,"}, {4107456000u, "2100-02-28 00:00:00,"},
         {0u, "2106-02-07 06:28:16,"},          {946684799u, "2136-02-07 06:28:15,"},

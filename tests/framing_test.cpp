@@ -21,7 +21,9 @@ struct TinyRules {
     SensorBasics basics_{ResultLayout{6, {4, 3, 3, 2, 4, 1}}, 42};
     const SensorBasics& basics() const { return basics_; }
     RecordPlan plan(std::uint8_t, std::uint8_t mode, std::uint8_t phase) const {
-        if (mode == SS) return phase == Ascent ? RecordPlan::record(1, RecordTime::TimeBase) : RecordPlan::refuse();
+        if (mode == SS)
+            return phase == Ascent ? RecordPlan::record(1, RecordTime::TimeBase)
+                                   : RecordPlan::refuse();
         if (mode == AM_SD) return RecordPlan::endIfFiller();
         if (mode == AM_MD) return RecordPlan::refuse();
         if (!isProfilePhase(phase)) {
@@ -33,7 +35,9 @@ struct TinyRules {
         return RecordPlan::record(3, RecordTime::Step);
     }
     bool knowsFormat(std::uint8_t formatCode) const { return formatCode == kFormat; }
-    void fill(const Record& record, std::uint8_t* slot) const { slot[5] = record.bytes[record.size - 1]; }
+    void fill(const Record& record, std::uint8_t* slot) const {
+        slot[5] = record.bytes[record.size - 1];
+    }
 };
 
 struct Decoded {
@@ -42,7 +46,7 @@ struct Decoded {
 };
 
 class DecodeLoop : public ::testing::Test {
-protected:
+  protected:
     ModuleState state;
     TinyRules rules;
     ResultLayout layout = rules.basics().layout;
@@ -53,9 +57,13 @@ protected:
         EXPECT_TRUE(d.area.guardsIntact());
         return d;
     }
-    std::uint32_t timeOf(Decoded& d, int phase, int i) { return loadU32(d.area.sample(layout, phase, i) + 1); }
+    std::uint32_t timeOf(Decoded& d, int phase, int i) {
+        return loadU32(d.area.sample(layout, phase, i) + 1);
+    }
     std::uint8_t kindOf(Decoded& d, int phase, int i) { return d.area.sample(layout, phase, i)[0]; }
-    std::uint8_t valueOf(Decoded& d, int phase, int i) { return d.area.sample(layout, phase, i)[5]; }
+    std::uint8_t valueOf(Decoded& d, int phase, int i) {
+        return d.area.sample(layout, phase, i)[5];
+    }
 };
 
 TEST_F(DecodeLoop, NullResultIsRefusedBeforeAnythingElse) {
@@ -68,16 +76,27 @@ TEST_F(DecodeLoop, NullResultIsRefusedBeforeAnythingElse) {
 TEST_F(DecodeLoop, TooShortDataIsAFramingErrorWithCountsReset) {
     for (const Bytes& bytes : {Bytes(), Bytes(kFormat)}) {
         ResultArea area(layout.size());
-        EXPECT_EQ(runDecodeLoop(state, rules, area.area(), bytes.data(), bytes.size()), kFramingError);
-        for (int phase = 0; phase < 6; ++phase) EXPECT_EQ(area.count(layout, phase), 0);
+        EXPECT_EQ(runDecodeLoop(state, rules, area.area(), bytes.data(), bytes.size()),
+                  kFramingError);
+        for (int phase = 0; phase < 6; ++phase)
+            EXPECT_EQ(area.count(layout, phase), 0);
     }
     ResultArea area(layout.size());
     EXPECT_EQ(runDecodeLoop(state, rules, area.area(), Bytes(kFormat).data(), -5), kFramingError);
 }
 
 TEST_F(DecodeLoop, ProfileRecordsAddTheirStepToTheTimeBase) {
-    auto d = decode(Bytes(kFormat).tag("[DESCENT](AM)").u32(1000).u16(10).u8(1).u16(20).u8(2)
-                        .tag("(DW)").u32(5000).u16(1).u8(3));
+    auto d = decode(Bytes(kFormat)
+                        .tag("[DESCENT](AM)")
+                        .u32(1000)
+                        .u16(10)
+                        .u8(1)
+                        .u16(20)
+                        .u8(2)
+                        .tag("(DW)")
+                        .u32(5000)
+                        .u16(1)
+                        .u8(3));
     ASSERT_EQ(d.code, 42);
     ASSERT_EQ(d.area.count(layout, Descent), 3);
     EXPECT_EQ(timeOf(d, Descent, 0), 1010u);
@@ -126,7 +145,8 @@ TEST_F(DecodeLoop, TrailingFillerEndsTheDecodeButFillerBeforeDataIsRecordData) {
     EXPECT_EQ(ok.code, 42);
     EXPECT_EQ(ok.area.count(layout, Descent), 1);
 
-    auto more = decode(Bytes(kFormat).tag("[DESCENT](AM)").u32(0).u16(1).u8(9).fill(3, 0x1A).raw({0, 0, 7}));
+    auto more = decode(
+        Bytes(kFormat).tag("[DESCENT](AM)").u32(0).u16(1).u8(9).fill(3, 0x1A).raw({0, 0, 7}));
     EXPECT_EQ(more.code, 42);
     ASSERT_EQ(more.area.count(layout, Descent), 3);
     EXPECT_EQ(valueOf(more, Descent, 1), 0x1A);
@@ -137,8 +157,13 @@ TEST_F(DecodeLoop, LongestModeTagWins) {
     const struct {
         const char* tag;
         std::uint8_t mode;
-    } cases[] = {{"(AM)(SD)(MD)", AM_SD_MD}, {"(AM)(MD)", AM_MD}, {"(AM)(SD)", AM_SD}, {"(AM)", AM},
-                 {"(RW)", RW},               {"(DW)", DW},        {"(SS)", SS}};
+    } cases[] = {{"(AM)(SD)(MD)", AM_SD_MD},
+                 {"(AM)(MD)", AM_MD},
+                 {"(AM)(SD)", AM_SD},
+                 {"(AM)", AM},
+                 {"(RW)", RW},
+                 {"(DW)", DW},
+                 {"(SS)", SS}};
     for (const auto& c : cases) {
         decode(Bytes(kFormat).tag("[PARK]").tag(c.tag));
         EXPECT_EQ(state.CurrentMode, c.mode) << c.tag;
@@ -185,7 +210,8 @@ TEST_F(DecodeLoop, RefusedModesAndPhasesAreFramingErrors) {
 TEST_F(DecodeLoop, ModesWithoutLayoutEndWithSuccessOnlyBeforeFiller) {
     EXPECT_EQ(decode(Bytes(kFormat).tag("[DESCENT](AM)(SD)").u32(1).fill(4, 0x1A)).code, 42);
     EXPECT_EQ(decode(Bytes(kFormat).tag("[DESCENT](AM)(SD)").u32(1).u8(0x1B)).code, kFramingError);
-    auto next = decode(Bytes(kFormat).tag("[DESCENT](AM)(SD)").u32(1).tag("(AM)").u32(0).u16(1).u8(2));
+    auto next =
+        decode(Bytes(kFormat).tag("[DESCENT](AM)(SD)").u32(1).tag("(AM)").u32(0).u16(1).u8(2));
     EXPECT_EQ(next.code, 42);
     EXPECT_EQ(next.area.count(layout, Descent), 1);
 }
@@ -197,16 +223,18 @@ TEST_F(DecodeLoop, EndOfDataNeverStoresAnIncompleteRecord) {
     const struct {
         const char* what;
         Bytes tail;
-        std::int32_t codeAlone;     // without a record before
+        std::int32_t codeAlone; // without a record before
         std::int32_t codeAfterRecord;
     } cases[] = {
         {"right after a profile mode tag", Bytes().tag("[ASCENT](AM)"), kFramingError, 42},
         {"inside a time base", Bytes().tag("[ASCENT](AM)").raw({1, 2}), kFramingError, 42},
         {"right after a time base", Bytes().tag("[ASCENT](AM)").u32(7), kFramingError, 42},
         {"right after a park-like tag", Bytes().tag("[SURFACE]"), kFramingError, 42},
-        {"inside an accepted record", Bytes().tag("[ASCENT](AM)").u32(7).raw({1, 0}), kFramingError, 42},
+        {"inside an accepted record", Bytes().tag("[ASCENT](AM)").u32(7).raw({1, 0}), kFramingError,
+         42},
         {"inside a park record", Bytes().tag("[PARK]").raw({1, 2, 3, 4}), kFramingError, 42},
-        {"inside a refused record", Bytes().tag("[PARK](AM)").raw({1, 2}), kFramingError, kFramingError},
+        {"inside a refused record", Bytes().tag("[PARK](AM)").raw({1, 2}), kFramingError,
+         kFramingError},
         {"right after a profile phase tag", Bytes().tag("[ASCENT]"), kFramingError, kFramingError},
     };
     for (const auto& c : cases) {
@@ -215,7 +243,8 @@ TEST_F(DecodeLoop, EndOfDataNeverStoresAnIncompleteRecord) {
         auto after = decode(Bytes(stored).raw(c.tail.vec()));
         EXPECT_EQ(after.code, c.codeAfterRecord) << c.what;
         EXPECT_EQ(after.area.count(layout, Descent), 1) << c.what;
-        for (int phase = 1; phase < 6; ++phase) EXPECT_EQ(after.area.count(layout, phase), 0) << c.what;
+        for (int phase = 1; phase < 6; ++phase)
+            EXPECT_EQ(after.area.count(layout, phase), 0) << c.what;
     }
 }
 
@@ -248,7 +277,8 @@ TEST_F(DecodeLoop, CountsRestartAfterAFailedCall) {
 TEST_F(DecodeLoop, DecodersWithoutTimeBaseReadRecordsRightAfterTheModeTag) {
     rules.basics_.timeBase = false;
     rules.basics_.everyPhaseTagSetsRW = true;
-    auto d = decode(Bytes(kFormat).tag("[DESCENT]").u32(100).u8(1).tag("[ASCENT](AM)").u32(90).u8(2));
+    auto d =
+        decode(Bytes(kFormat).tag("[DESCENT]").u32(100).u8(1).tag("[ASCENT](AM)").u32(90).u8(2));
     ASSERT_EQ(d.code, 42);
     EXPECT_EQ(timeOf(d, Descent, 0), 100u);
     EXPECT_EQ(kindOf(d, Descent, 0), RW);

@@ -28,7 +28,7 @@ const std::string kNotFound =
 
 // Records every request of the logic, in order, as text.
 class FakePlatform final : public WindowPlatform {
-public:
+  public:
     // The current directory: files in list order, and which of them load.
     std::vector<std::string> listed;
     std::set<std::string> loadable;
@@ -93,7 +93,7 @@ public:
 };
 
 class FakeDrop final : public DroppedFiles {
-public:
+  public:
     explicit FakeDrop(std::vector<std::string> files) : files_(std::move(files)) {}
     unsigned count() override {
         events.push_back("count");
@@ -109,7 +109,7 @@ public:
     }
     std::vector<std::string> events;
 
-private:
+  private:
     std::vector<std::string> files_;
     bool released_ = false;
 };
@@ -121,7 +121,7 @@ void* address(auto function) {
 // A window over a directory holding the shipped library (as the fake lists
 // it) and an SBE41 data file.
 class MainWindowTest : public ::testing::Test {
-protected:
+  protected:
     MainWindowTest() {
         platform.listed = {lib("XELOLibrary_2_0")};
         platform.loadable = {lib("XELOLibrary_2_0")};

@@ -26,7 +26,7 @@ RamsesRecord sample(std::uint8_t phase, std::uint8_t kind, std::uint8_t listCoun
 const std::string kValues = "2020-05-15 08:03:09,1.00,7,-3.25,1000.00,0.123,2.000,65535,";
 
 class RamsesReport : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         binding = bindLibraryFile(XELO_FIXTURE_LIBRARY);
         ASSERT_TRUE(binding.library.loaded()) << binding.error;

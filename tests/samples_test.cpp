@@ -29,7 +29,8 @@ std::vector<Sample> samplesWithDecoders() {
         if (name.size() < 4 || name.compare(name.size() - 4, 4, ".hex") != 0) continue;
         for (const SensorBranch& branch : sensorBranches()) {
             if (name.find(branch.tag) == std::string::npos) continue;
-            auto decode = reinterpret_cast<DecodeFunction>(dlsym(library, kEntryNames[branch.entry]));
+            auto decode =
+                reinterpret_cast<DecodeFunction>(dlsym(library, kEntryNames[branch.entry]));
             if (!decode) break; // a sensor this library has no decoder for
             const std::string text = test::readText(folder + "/" + name);
             samples.push_back({name, std::vector<std::uint8_t>(text.begin(), text.end()), decode});
@@ -43,7 +44,10 @@ TEST(Samples, EveryBundledSampleDecodesSuccessfully) {
     const auto samples = samplesWithDecoders();
     ASSERT_FALSE(samples.empty());
     std::vector<std::uint8_t> area(kDecodeBufferSize);
-    for (const Sample& s : samples) EXPECT_GT(s.decode(area.data(), s.bytes.data(), static_cast<std::int32_t>(s.bytes.size())), 0) << s.name;
+    for (const Sample& s : samples)
+        EXPECT_GT(s.decode(area.data(), s.bytes.data(), static_cast<std::int32_t>(s.bytes.size())),
+                  0)
+            << s.name;
 }
 
 TEST(Samples, EveryPrefixDecodesWithinItsLength) {
@@ -51,8 +55,10 @@ TEST(Samples, EveryPrefixDecodesWithinItsLength) {
     for (const Sample& s : samplesWithDecoders()) {
         SCOPED_TRACE(s.name);
         for (std::size_t n = 0; n <= s.bytes.size(); ++n) {
-            const std::vector<std::uint8_t> prefix(s.bytes.begin(), s.bytes.begin() + static_cast<std::ptrdiff_t>(n));
-            const std::int32_t code = s.decode(area.data(), prefix.data(), static_cast<std::int32_t>(n));
+            const std::vector<std::uint8_t> prefix(
+                s.bytes.begin(), s.bytes.begin() + static_cast<std::ptrdiff_t>(n));
+            const std::int32_t code =
+                s.decode(area.data(), prefix.data(), static_cast<std::int32_t>(n));
             // Success or a framing error: a prefix never overflows a section.
             ASSERT_TRUE(code > 0 || code == -3) << "prefix of " << n << " bytes gave " << code;
         }

@@ -46,7 +46,9 @@ const std::vector<std::uint8_t> kNineBytes = {0x0A, 0x00, 0x72, 0x17, 0xC1, 0x43
 
 // The same value the decoder must store: extended-precision arithmetic,
 // rounded once to single precision.
-float expected(long double value) { return static_cast<float>(value); }
+float expected(long double value) {
+    return static_cast<float>(value);
+}
 
 TEST(Sbe41Decoder, FormatCode1AddsTheNibblesOfResolution) {
     Sbe41 d(Bytes(1).tag("[DESCENT](AM)").u32(kTimeBase).raw(kNineBytes));
@@ -73,7 +75,8 @@ TEST(Sbe41Decoder, FormatCode2ReadsEightByteRecords) {
 }
 
 TEST(Sbe41Decoder, ParkRecordsCarryTheirOwnTime) {
-    Sbe41 d(Bytes(2).tag("[PARK]").raw({0x00, 0x4C, 0xBE, 0x5E, 0x72, 0x17, 0xC1, 0x43, 0x07, 0x87}));
+    Sbe41 d(
+        Bytes(2).tag("[PARK]").raw({0x00, 0x4C, 0xBE, 0x5E, 0x72, 0x17, 0xC1, 0x43, 0x07, 0x87}));
     ASSERT_EQ(d.code, 3);
     ASSERT_EQ(d.count(Park), 1);
     EXPECT_EQ(d.kind(Park, 0), RW);
@@ -105,7 +108,8 @@ TEST(Sbe41Decoder, SurfacingRecordsAllTakeTheTimeBase) {
         EXPECT_EQ(d.time(Ascent, i), kTimeBase);
     }
     // FormatCode 1: seven bytes, the seventh holds both nibbles.
-    Sbe41 one(Bytes(1).tag("[ASCENT](SS)").u32(kTimeBase).raw({0xE8, 0x03, 0x88, 0x13, 0, 0, 0x21}));
+    Sbe41 one(
+        Bytes(1).tag("[ASCENT](SS)").u32(kTimeBase).raw({0xE8, 0x03, 0x88, 0x13, 0, 0, 0x21}));
     ASSERT_EQ(one.code, 3);
     EXPECT_EQ(one.value(Ascent, 0, kP), expected(1000 * 0.1L + 2 * 0.01L - 100));
     EXPECT_EQ(one.value(Ascent, 0, kT), expected(5000 * 0.001L + 1 * 0.0001L - 5));
@@ -155,21 +159,28 @@ TEST(Sbe41Decoder, DeviationAndMedianBlocksFollowTheirLayouts) {
             EXPECT_EQ(d.value(DeepProfile, 0, kTsd), expected(-1 * 0.001L));
             EXPECT_EQ(d.value(DeepProfile, 0, kSsd), expected(-128 * 0.001L));
         } else {
-            for (std::size_t b = kTsd; b < kMp; ++b) EXPECT_EQ(sample[b], ResultArea::kPattern);
+            for (std::size_t b = kTsd; b < kMp; ++b)
+                EXPECT_EQ(sample[b], ResultArea::kPattern);
         }
         if (c.md) {
             EXPECT_EQ(d.value(DeepProfile, 0, kMp), expected(c.medianPressure));
             EXPECT_EQ(d.value(DeepProfile, 0, kMt), expected(c.medianTemperature));
             EXPECT_EQ(d.value(DeepProfile, 0, kMs), 20.0f);
         } else {
-            for (std::size_t b = kMp; b < sizeof(SBE41Sample); ++b) EXPECT_EQ(sample[b], ResultArea::kPattern);
+            for (std::size_t b = kMp; b < sizeof(SBE41Sample); ++b)
+                EXPECT_EQ(sample[b], ResultArea::kPattern);
         }
     }
 }
 
 TEST(Sbe41Decoder, KindsFollowModeInProfilePhasesAndRwElsewhere) {
-    Sbe41 d(Bytes(2).tag("[DESCENT](DW)").u32(10).raw({1, 0, 0xE8, 0x03, 0x88, 0x13, 0, 0})
-                .tag("[SURFACE](DW)").u32(99).raw({0xE8, 0x03, 0x88, 0x13, 0, 0}));
+    Sbe41 d(Bytes(2)
+                .tag("[DESCENT](DW)")
+                .u32(10)
+                .raw({1, 0, 0xE8, 0x03, 0x88, 0x13, 0, 0})
+                .tag("[SURFACE](DW)")
+                .u32(99)
+                .raw({0xE8, 0x03, 0x88, 0x13, 0, 0}));
     ASSERT_EQ(d.code, 3);
     EXPECT_EQ(d.kind(Descent, 0), DW);
     EXPECT_EQ(d.time(Descent, 0), 11u);
@@ -207,9 +218,12 @@ TEST(Sbe41Decoder, EverySectionOverflowsWithItsOwnCode) {
         std::int32_t overflow;
         bool profile;
     } sections[] = {
-        {"[DESCENT]", Descent, 4500, -4, true},   {"[PARK]", Park, 500, -5, false},
-        {"[DEEP_PROFILE]", DeepProfile, 1500, -6, true}, {"[SHORT_PARK]", ShortPark, 100, -7, false},
-        {"[ASCENT]", Ascent, 4500, -8, true},     {"[SURFACE]", Surface, 300, -9, false},
+        {"[DESCENT]", Descent, 4500, -4, true},
+        {"[PARK]", Park, 500, -5, false},
+        {"[DEEP_PROFILE]", DeepProfile, 1500, -6, true},
+        {"[SHORT_PARK]", ShortPark, 100, -7, false},
+        {"[ASCENT]", Ascent, 4500, -8, true},
+        {"[SURFACE]", Surface, 300, -9, false},
     };
     const std::vector<std::uint8_t> profileRecord = {1, 0, 0xE8, 0x03, 0x88, 0x13, 0x10, 0x27};
     const std::vector<std::uint8_t> parkRecord = {1, 0, 0, 0, 0xE8, 0x03, 0x88, 0x13, 0x10, 0x27};
@@ -219,7 +233,8 @@ TEST(Sbe41Decoder, EverySectionOverflowsWithItsOwnCode) {
             Bytes bytes(2);
             bytes.tag(s.tag);
             if (s.profile) bytes.tag("(RW)").u32(0);
-            return bytes.repeat(static_cast<std::size_t>(records), s.profile ? profileRecord : parkRecord);
+            return bytes.repeat(static_cast<std::size_t>(records),
+                                s.profile ? profileRecord : parkRecord);
         };
         Sbe41 fits(file(s.capacity - 1));
         EXPECT_EQ(fits.code, 3);
@@ -233,12 +248,16 @@ TEST(Sbe41Decoder, EverySectionOverflowsWithItsOwnCode) {
 
 TEST(Sbe41Decoder, FieldsAModeDoesNotWriteKeepTheirEarlierValues) {
     ResultArea area(sizeof(SBE41Result));
-    const Bytes full = Bytes(2).tag("[DESCENT](AM)(SD)(MD)").u32(0).raw(
-        {1, 0, 0xE8, 0x03, 0x88, 0x13, 0x10, 0x27, 3, 4, 0xD0, 0x07, 0x70, 0x17, 0x20, 0x4E});
+    const Bytes full = Bytes(2)
+                           .tag("[DESCENT](AM)(SD)(MD)")
+                           .u32(0)
+                           .raw({1, 0, 0xE8, 0x03, 0x88, 0x13, 0x10, 0x27, 3, 4, 0xD0, 0x07, 0x70,
+                                 0x17, 0x20, 0x4E});
     ASSERT_EQ(_iRERUDODDecodeDataSBE41(area.area(), full.data(), full.size()), 3);
     std::vector<std::uint8_t> before(area.sample(kSBE41Layout, Descent, 0) + kTsd,
                                      area.sample(kSBE41Layout, Descent, 0) + sizeof(SBE41Sample));
-    const Bytes plain = Bytes(2).tag("[DESCENT](AM)").u32(0).raw({1, 0, 0x10, 0x27, 0x10, 0x27, 0, 0});
+    const Bytes plain =
+        Bytes(2).tag("[DESCENT](AM)").u32(0).raw({1, 0, 0x10, 0x27, 0x10, 0x27, 0, 0});
     ASSERT_EQ(_iRERUDODDecodeDataSBE41(area.area(), plain.data(), plain.size()), 3);
     EXPECT_EQ(area.u8(kSBE41Layout.sampleOffset(Descent, 0)), AM);
     std::vector<std::uint8_t> after(area.sample(kSBE41Layout, Descent, 0) + kTsd,

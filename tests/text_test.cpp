@@ -26,12 +26,27 @@ std::string ours(double value, int decimals) {
 }
 
 TEST(FixedFormat, MatchesPrintfOnSpecialAndTieValues) {
-    const double values[] = {0.0, -0.0, 0.125, 0.375, 2.5, -2.5, 1e-7, -0.004, 0.005, 0.015,
-                             1234.5678, -100.0, 6453.5, static_cast<double>(12.3456f),
+    const double values[] = {0.0,
+                             -0.0,
+                             0.125,
+                             0.375,
+                             2.5,
+                             -2.5,
+                             1e-7,
+                             -0.004,
+                             0.005,
+                             0.015,
+                             1234.5678,
+                             -100.0,
+                             6453.5,
+                             static_cast<double>(12.3456f),
                              static_cast<double>(std::numeric_limits<float>::max()),
                              static_cast<double>(std::numeric_limits<float>::denorm_min()),
-                             std::numeric_limits<double>::max(), std::numeric_limits<double>::infinity(),
-                             -std::numeric_limits<double>::infinity(), std::nan(""), -std::nan("")};
+                             std::numeric_limits<double>::max(),
+                             std::numeric_limits<double>::infinity(),
+                             -std::numeric_limits<double>::infinity(),
+                             std::nan(""),
+                             -std::nan("")};
     for (double v : values)
         for (int decimals = 0; decimals <= 6; ++decimals)
             EXPECT_EQ(ours(v, decimals), printfFixed(v, decimals)) << v << " %." << decimals << "f";
@@ -45,7 +60,8 @@ TEST(FixedFormat, MatchesPrintfOnRandomFloatBitPatterns) {
         ASSERT_EQ(ours(f, decimals), printfFixed(f, decimals)) << std::bit_cast<std::uint32_t>(f);
     }
     for (int i = 0; i < 20000; ++i) {
-        const double d = std::bit_cast<double>((static_cast<std::uint64_t>(random()) << 32) | random());
+        const double d =
+            std::bit_cast<double>((static_cast<std::uint64_t>(random()) << 32) | random());
         ASSERT_EQ(ours(d, 6), printfFixed(d, 6));
     }
 }

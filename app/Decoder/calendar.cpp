@@ -3,7 +3,8 @@
 namespace xelo {
 
 void SecondsToCalendar(CalendarRecord* calendar, std::uint32_t seconds) {
-    static constexpr std::uint32_t kMonthLength[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    static constexpr std::uint32_t kMonthLength[12] = {31, 28, 31, 30, 31, 30,
+                                                       31, 31, 30, 31, 30, 31};
     const std::uint32_t s = seconds % 86400u;
     calendar->second = static_cast<std::uint8_t>(s % 60u);
     calendar->minute = static_cast<std::uint8_t>((s / 60u) % 60u);

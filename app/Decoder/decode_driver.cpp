@@ -11,45 +11,69 @@
 namespace xelo {
 namespace {
 
-constexpr std::string_view kSectionHeader[6] = {"[DESCENT]\r\n", "[PARK]\r\n",   "[DEEP_PROFILE]\r\n",
-                                                "[SHORT_PARK]\r\n", "[ASCENT]\r\n", "[SURFACE]\r\n"};
-constexpr std::string_view kSummaryLabel[6] = {"- Descent: ", "- Park: ",   "- Deep profile: ",
-                                               "- Short park: ", "- Ascent: ", "- Surface: "};
-constexpr std::string_view kModeLine[7] = {"(SS)\r\n",     "(RW)\r\n",     "(AM)\r\n", "(AM)(SD)\r\n",
-                                           "(AM)(MD)\r\n", "(AM)(SD)(MD)\r\n", "(DW)\r\n"};
+constexpr std::string_view kSectionHeader[6] = {"[DESCENT]\r\n",      "[PARK]\r\n",
+                                                "[DEEP_PROFILE]\r\n", "[SHORT_PARK]\r\n",
+                                                "[ASCENT]\r\n",       "[SURFACE]\r\n"};
+constexpr std::string_view kSummaryLabel[6] = {
+    "- Descent: ", "- Park: ", "- Deep profile: ", "- Short park: ", "- Ascent: ", "- Surface: "};
+constexpr std::string_view kModeLine[7] = {"(SS)\r\n",     "(RW)\r\n",     "(AM)\r\n",
+                                           "(AM)(SD)\r\n", "(AM)(MD)\r\n", "(AM)(SD)(MD)\r\n",
+                                           "(DW)\r\n"};
 
-bool isProfileSection(int phase) { return phase == 0 || phase == 2 || phase == 4; }
+bool isProfileSection(int phase) {
+    return phase == 0 || phase == 2 || phase == 4;
+}
 
 std::size_t fieldWidth(FieldType type) {
     switch (type) {
     case FieldType::U8:
-    case FieldType::I8: return 1;
+    case FieldType::I8:
+        return 1;
     case FieldType::U16:
-    case FieldType::I16: return 2;
+    case FieldType::I16:
+        return 2;
     case FieldType::F32:
     case FieldType::U32:
-    case FieldType::I32: return 4;
-    case FieldType::F64: return 8;
+    case FieldType::I32:
+        return 4;
+    case FieldType::F64:
+        return 8;
     }
     return 1;
 }
 
 void appendValue(LineBuilder& line, const Field& field, const std::uint8_t* at) {
     switch (field.type) {
-    case FieldType::F32: line.appendFixed(static_cast<double>(loadF32(at)), field.decimals); break;
-    case FieldType::F64: line.appendFixed(loadF64(at), field.decimals); break;
-    case FieldType::U8: line.appendUnsigned(at[0]); break;
-    case FieldType::I8: line.appendSigned(loadI8(at)); break;
-    case FieldType::U16: line.appendUnsigned(loadU16(at)); break;
-    case FieldType::I16: line.appendSigned(loadI16(at)); break;
-    case FieldType::U32: line.appendUnsigned(loadU32(at)); break;
-    case FieldType::I32: line.appendSigned(loadI32(at)); break;
+    case FieldType::F32:
+        line.appendFixed(static_cast<double>(loadF32(at)), field.decimals);
+        break;
+    case FieldType::F64:
+        line.appendFixed(loadF64(at), field.decimals);
+        break;
+    case FieldType::U8:
+        line.appendUnsigned(at[0]);
+        break;
+    case FieldType::I8:
+        line.appendSigned(loadI8(at));
+        break;
+    case FieldType::U16:
+        line.appendUnsigned(loadU16(at));
+        break;
+    case FieldType::I16:
+        line.appendSigned(loadI16(at));
+        break;
+    case FieldType::U32:
+        line.appendUnsigned(loadU32(at));
+        break;
+    case FieldType::I32:
+        line.appendSigned(loadI32(at));
+        break;
     }
 }
 
 // Buffered report output: lines are collected and written in large blocks.
 class ReportOutput {
-public:
+  public:
     ReportOutput(OutputFile& file, char* buffer, std::size_t capacity)
         : file_(file), buffer_(buffer), capacity_(capacity) {}
     void write(std::string_view text) {
@@ -67,7 +91,7 @@ public:
         return !failed_;
     }
 
-private:
+  private:
     void flush() {
         if (!failed_ && size_ > 0) failed_ = !file_.write(buffer_, size_);
         size_ = 0;
@@ -102,11 +126,12 @@ std::string writeSections(ProgramState& state, const ReportFormat& format, Repor
             LineFields fields = format.parkLine;
             if (profile) {
                 if (kind != previousKind) {
-                    if (kind < 7 && (format.modeLineKinds[phase] >> kind & 1u)) out.write(kModeLine[kind]);
+                    if (kind < 7 && (format.modeLineKinds[phase] >> kind & 1u))
+                        out.write(kModeLine[kind]);
                     previousKind = kind;
                 }
                 fields = kind < 7 && !format.profileLine[kind].empty() ? format.profileLine[kind]
-                                                                        : format.profileLine[1];
+                                                                       : format.profileLine[1];
             }
             line.clear();
             appendTimestamp(line, loadU32(sample + 1));
@@ -181,14 +206,17 @@ DecodeOutcome DecodeDataFile(ProgramState& state, const char* fileName, std::uin
         if (interactive && state.presenter) state.presenter->show(outcome.kind, outcome.message);
         return outcome;
     };
-    auto fail = [&](std::string text) { return finish(MessageKind::Error, std::move(text), false); };
+    auto fail = [&](std::string text) {
+        return finish(MessageKind::Error, std::move(text), false);
+    };
 
     const std::size_t nameLength = fileName ? std::strlen(fileName) : 0;
     if (nameLength >= kFileNameBufferSize)
         return fail("The file name is too long (1024 characters or more)");
     const std::string name(fileName ? fileName : "", nameLength);
     if (name.find(".hex") == std::string::npos) return fail("Please select a *.hex file");
-    if (endsWithCsv(name)) return fail("The report of \"" + name + "\" would overwrite the file itself");
+    if (endsWithCsv(name))
+        return fail("The report of \"" + name + "\" would overwrite the file itself");
 
     std::int64_t bytesRead = -1;
     {
@@ -210,7 +238,8 @@ DecodeOutcome DecodeDataFile(ProgramState& state, const char* fileName, std::uin
     const auto decode = reinterpret_cast<DecodeFunction>(state.library.entries[branch->entry]);
     if (!decode) {
         if (!state.library.loaded()) return fail("No decoding library is loaded");
-        return fail("The loaded library has no decoder for \"" + std::string(branch->tag) + "\" files");
+        return fail("The loaded library has no decoder for \"" + std::string(branch->tag) +
+                    "\" files");
     }
     const std::int32_t code =
         decode(state.DecodeBuffer, state.ReadBuffer, static_cast<std::int32_t>(bytesRead));

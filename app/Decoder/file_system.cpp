@@ -17,7 +17,9 @@ namespace xelo {
 namespace {
 
 #if defined(_WIN32)
-int openRead(const char* path) { return _open(path, _O_RDONLY | _O_BINARY); }
+int openRead(const char* path) {
+    return _open(path, _O_RDONLY | _O_BINARY);
+}
 int createExclusive(const char* path) {
     return _open(path, _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
 }
@@ -27,26 +29,45 @@ long long readSome(int fd, std::uint8_t* buffer, std::size_t size) {
 long long writeSome(int fd, const char* bytes, std::size_t size) {
     return _write(fd, bytes, static_cast<unsigned>(size));
 }
-bool flushToDisk(int fd) { return _commit(fd) == 0; }
-int closeFile(int fd) { return _close(fd); }
+bool flushToDisk(int fd) {
+    return _commit(fd) == 0;
+}
+int closeFile(int fd) {
+    return _close(fd);
+}
 bool isRegular(int fd) {
     struct _stat64 info {};
     return _fstat64(fd, &info) == 0 && (info.st_mode & _S_IFMT) == _S_IFREG;
 }
 bool replaceFile(const std::string& from, const std::string& to) {
-    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    return MoveFileExA(from.c_str(), to.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
-void removeFile(const std::string& path) { DeleteFileA(path.c_str()); }
-int processId() { return _getpid(); }
+void removeFile(const std::string& path) {
+    DeleteFileA(path.c_str());
+}
+int processId() {
+    return _getpid();
+}
 #else
-int openRead(const char* path) { return ::open(path, O_RDONLY | O_CLOEXEC); }
+int openRead(const char* path) {
+    return ::open(path, O_RDONLY | O_CLOEXEC);
+}
 int createExclusive(const char* path) {
     return ::open(path, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
 }
-long long readSome(int fd, std::uint8_t* buffer, std::size_t size) { return ::read(fd, buffer, size); }
-long long writeSome(int fd, const char* bytes, std::size_t size) { return ::write(fd, bytes, size); }
-bool flushToDisk(int fd) { return ::fsync(fd) == 0; }
-int closeFile(int fd) { return ::close(fd); }
+long long readSome(int fd, std::uint8_t* buffer, std::size_t size) {
+    return ::read(fd, buffer, size);
+}
+long long writeSome(int fd, const char* bytes, std::size_t size) {
+    return ::write(fd, bytes, size);
+}
+bool flushToDisk(int fd) {
+    return ::fsync(fd) == 0;
+}
+int closeFile(int fd) {
+    return ::close(fd);
+}
 bool isRegular(int fd) {
     struct stat info {};
     return ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
@@ -54,12 +75,16 @@ bool isRegular(int fd) {
 bool replaceFile(const std::string& from, const std::string& to) {
     return std::rename(from.c_str(), to.c_str()) == 0;
 }
-void removeFile(const std::string& path) { ::unlink(path.c_str()); }
-int processId() { return static_cast<int>(::getpid()); }
+void removeFile(const std::string& path) {
+    ::unlink(path.c_str());
+}
+int processId() {
+    return static_cast<int>(::getpid());
+}
 #endif
 
 class RealInput final : public InputFile {
-public:
+  public:
     explicit RealInput(int fd) : fd_(fd) {}
     ~RealInput() override { closeFile(fd_); }
     std::int64_t read(std::uint8_t* buffer, std::size_t capacity) override {
@@ -74,12 +99,12 @@ public:
         return static_cast<std::int64_t>(total);
     }
 
-private:
+  private:
     int fd_;
 };
 
 class RealOutput final : public OutputFile {
-public:
+  public:
     RealOutput(int fd, std::string temporary, std::string target)
         : fd_(fd), temporary_(std::move(temporary)), target_(std::move(target)) {}
     ~RealOutput() override {
@@ -105,7 +130,7 @@ public:
         return true;
     }
 
-private:
+  private:
     int fd_;
     std::string temporary_;
     std::string target_;
@@ -113,7 +138,7 @@ private:
 };
 
 class RealFileSystem final : public FileSystem {
-public:
+  public:
     std::unique_ptr<InputFile> openForReading(const std::string& path) override {
         const int fd = openRead(path.c_str());
         if (fd < 0) return nullptr;

@@ -10,7 +10,7 @@
 namespace xelo {
 
 class InputFile {
-public:
+  public:
     virtual ~InputFile() = default;
     // Reads up to `capacity` bytes; the count read, or -1 when reading fails.
     virtual std::int64_t read(std::uint8_t* buffer, std::size_t capacity) = 0;
@@ -20,14 +20,14 @@ public:
 // commit() flushes them to disk and renames the file over the target. An
 // output destroyed without a successful commit leaves no file behind.
 class OutputFile {
-public:
+  public:
     virtual ~OutputFile() = default;
     virtual bool write(const char* bytes, std::size_t size) = 0;
     virtual bool commit() = 0;
 };
 
 class FileSystem {
-public:
+  public:
     virtual ~FileSystem() = default;
     // Null when the path is not a regular file that can be opened for reading.
     virtual std::unique_ptr<InputFile> openForReading(const std::string& path) = 0;

@@ -22,7 +22,8 @@ std::optional<int> readDecimal(std::string_view text, std::size_t& pos) {
     }
     if (p == digitsStart) return {};
     if (negative) value = -value;
-    if (value > std::numeric_limits<int>::max() || value < std::numeric_limits<int>::min()) return {};
+    if (value > std::numeric_limits<int>::max() || value < std::numeric_limits<int>::min())
+        return {};
     pos = p;
     return static_cast<int>(value);
 }

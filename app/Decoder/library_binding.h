@@ -69,7 +69,7 @@ struct BoundLibrary {
 // The system services that discovery and binding use. The window's platform
 // provides them, and systemLibraryHost() for the command-line front.
 class LibraryHost {
-public:
+  public:
     virtual ~LibraryHost() = default;
     // Names (not paths) of the files in `folder` ("" = current directory)
     // that match `mask` ("*.so"), in list order.
@@ -102,7 +102,7 @@ void bindEntries(LibraryHost& host, BoundLibrary& library);
 // Outcome of discovery and loading in one folder.
 struct BindingResult {
     BoundLibrary library;
-    std::string error; // the message to show, empty on success
+    std::string error;  // the message to show, empty on success
     bool found = false; // a library file was chosen (loaded or not)
 };
 

@@ -13,13 +13,13 @@ namespace {
 // Marks the program busy while a dialog or a decode runs: the window's
 // events that arrive meanwhile start nothing.
 class BusyScope {
-public:
+  public:
     explicit BusyScope(bool& busy) : busy_(busy) { busy_ = true; }
     ~BusyScope() { busy_ = false; }
     BusyScope(const BusyScope&) = delete;
     BusyScope& operator=(const BusyScope&) = delete;
 
-private:
+  private:
     bool& busy_;
 };
 

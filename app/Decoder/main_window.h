@@ -13,7 +13,7 @@
 namespace xelo {
 
 class MainWindow final : public MessagePresenter {
-public:
+  public:
     // `parameters` are the command line, the program itself first. The
     // driver's messages go to the platform's dialogs.
     MainWindow(WindowPlatform& platform, ProgramState& state, std::vector<std::string> parameters);
@@ -36,7 +36,7 @@ public:
 
     void show(MessageKind kind, std::string_view text) override;
 
-private:
+  private:
     void decode(const std::string& fileName, std::uint8_t interactive);
     std::string parameter(std::size_t index) const;
 

@@ -40,7 +40,8 @@ std::vector<std::string> listFilesWithSuffix(const std::string& folder, const st
     HANDLE find = FindFirstFileA(joinPath(folder, "*" + suffix).c_str(), &entry);
     if (find == INVALID_HANDLE_VALUE) return names;
     do {
-        if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && endsWith(entry.cFileName, suffix))
+        if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+            endsWith(entry.cFileName, suffix))
             names.emplace_back(entry.cFileName);
     } while (FindNextFileA(find, &entry));
     FindClose(find);
@@ -134,7 +135,9 @@ void* loadDynamicLibrary(const std::string& path) {
     return dlopen(byPath.c_str(), RTLD_NOW | RTLD_LOCAL);
 }
 
-void* findLibrarySymbol(void* handle, const char* name) { return dlsym(handle, name); }
+void* findLibrarySymbol(void* handle, const char* name) {
+    return dlsym(handle, name);
+}
 
 #endif
 

@@ -19,7 +19,7 @@ enum class MessageKind : std::uint8_t { None, Error, Information };
 // Shows a message to the user: a modal dialog with one OK button in the
 // window, a line on the terminal in the command-line front.
 class MessagePresenter {
-public:
+  public:
     virtual ~MessagePresenter() = default;
     virtual void show(MessageKind kind, std::string_view text) = 0;
 };

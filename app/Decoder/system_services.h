@@ -10,7 +10,7 @@
 namespace xelo {
 
 template <class Interface> class SystemServices : public Interface {
-public:
+  public:
     std::vector<std::string> listFiles(const std::string& folder,
                                        const std::string& mask) override {
         // Masks are "*" and a suffix.

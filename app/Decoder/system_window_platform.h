@@ -9,7 +9,7 @@
 namespace xelo {
 
 class SystemWindowPlatform : public SystemServices<WindowPlatform> {
-public:
+  public:
     std::string programPath() override { return executablePath(); }
     std::optional<FileDate> programFileDate() override {
         return fileModificationDate(executablePath());

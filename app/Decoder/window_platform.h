@@ -16,7 +16,7 @@ namespace xelo {
 
 // The files of one drop, as the system hands them over.
 class DroppedFiles {
-public:
+  public:
     virtual ~DroppedFiles() = default;
     virtual unsigned count() = 0;
     // The whole name of file `index`, however long.
@@ -28,7 +28,7 @@ public:
 enum class WindowControl { DecodeButton, DropHint };
 
 class WindowPlatform : public LibraryHost {
-public:
+  public:
     // The program's own path and the local date of its file.
     virtual std::string programPath() = 0;
     virtual std::optional<FileDate> programFileDate() = 0;

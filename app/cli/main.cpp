@@ -34,7 +34,7 @@ void printText(std::FILE* stream, std::string_view prefix, std::string_view text
 }
 
 class TerminalPresenter final : public xelo::MessagePresenter {
-public:
+  public:
     std::string prefix;
     void show(xelo::MessageKind kind, std::string_view text) override {
         printText(kind == xelo::MessageKind::Error ? stderr : stdout, prefix, text);
@@ -64,7 +64,8 @@ int main(int argc, char** argv) {
             return true;
         };
         if (arg == "--") {
-            for (++i; i < argc; ++i) files.emplace_back(argv[i]);
+            for (++i; i < argc; ++i)
+                files.emplace_back(argv[i]);
         } else if (arg == "--help") {
             std::fwrite(kUsage.data(), 1, kUsage.size(), stdout);
             return 0;
@@ -75,7 +76,8 @@ int main(int argc, char** argv) {
         } else if (arg == "--library") {
             if (!value(libraryFile)) return usageError("--library needs a file");
         } else if (arg == "-o" || arg == "--output-dir") {
-            if (!value(outputFolder) || outputFolder.empty()) return usageError("-o needs a folder");
+            if (!value(outputFolder) || outputFolder.empty())
+                return usageError("-o needs a folder");
         } else if (arg.size() > 1 && arg[0] == '-') {
             return usageError("unknown option " + std::string(arg));
         } else {
@@ -119,7 +121,8 @@ int main(int argc, char** argv) {
     bool allWritten = true;
     for (const std::string& file : files) {
         presenter.prefix = files.size() > 1 ? file + ": " : std::string();
-        const xelo::DecodeOutcome outcome = xelo::DecodeDataFile(state, file.c_str(), quiet ? 0 : 1);
+        const xelo::DecodeOutcome outcome =
+            xelo::DecodeDataFile(state, file.c_str(), quiet ? 0 : 1);
         allWritten = allWritten && outcome.reportWritten;
     }
     return allWritten ? 0 : 1;

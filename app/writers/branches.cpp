@@ -4,7 +4,9 @@
 
 namespace xelo {
 
-std::string_view fileCorrupted(std::int32_t) { return "The file is corrupted"; }
+std::string_view fileCorrupted(std::int32_t) {
+    return "The file is corrupted";
+}
 
 std::span<const SensorBranch> sensorBranches() {
     // "ecov2." is tested before "eco.", which is one of its substrings.

@@ -24,8 +24,8 @@ struct SensorReport {
 };
 
 struct SensorBranch {
-    std::string_view tag; // "sbe41."
-    int entry;            // index into the bound entries (see library_binding.h)
+    std::string_view tag;       // "sbe41."
+    int entry;                  // index into the bound entries (see library_binding.h)
     const SensorReport* report; // null while the sensor has no writer
 };
 

@@ -37,10 +37,11 @@ inline constexpr Field integer(std::uint16_t offset, FieldType type, std::uint16
 
 inline constexpr std::uint8_t kinds(std::initializer_list<int> list) {
     std::uint8_t mask = 0;
-    for (int k : list) mask = static_cast<std::uint8_t>(mask | (1u << k));
+    for (int k : list)
+        mask = static_cast<std::uint8_t>(mask | (1u << k));
     return mask;
 }
-inline constexpr std::uint8_t kAllKinds = 0x7F; // 0 to 6
+inline constexpr std::uint8_t kAllKinds = 0x7F;    // 0 to 6
 inline constexpr std::uint8_t kKindsRwToDw = 0x7E; // 1 to 6
 
 struct ReportFormat {

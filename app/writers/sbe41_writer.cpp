@@ -21,9 +21,8 @@ constexpr Field kPlain[] = {kPressure, kTemperature, kSalinity};
 constexpr Field kWithSd[] = {kPressure, kTemperature, kSalinity, kTemperatureSd, kSalinitySd};
 constexpr Field kWithMd[] = {kPressure,       kTemperature,       kSalinity,
                              kMedianPressure, kMedianTemperature, kMedianSalinity};
-constexpr Field kWithSdMd[] = {kPressure,   kTemperature,    kSalinity,
-                               kTemperatureSd, kSalinitySd, kMedianPressure,
-                               kMedianTemperature, kMedianSalinity};
+constexpr Field kWithSdMd[] = {kPressure,   kTemperature,    kSalinity,          kTemperatureSd,
+                               kSalinitySd, kMedianPressure, kMedianTemperature, kMedianSalinity};
 
 constexpr ReportFormat kFormat{
     kSBE41Layout,
@@ -37,13 +36,20 @@ constexpr AcceptedCode kAccepted[] = {{3, &kFormat}};
 
 std::string_view sbe41Failure(std::int32_t code) {
     switch (code) {
-    case -4: return "Too many data to decode (descent to parking)";
-    case -5: return "Too many data to decode (parking drift)";
-    case -6: return "Too many data to decode (descent to profile depth)";
-    case -7: return "Too many data to decode (short park drift)";
-    case -8: return "Too many data to decode (ascent)";
-    case -9: return "Too many data to decode (surface)";
-    default: return fileCorrupted(code);
+    case -4:
+        return "Too many data to decode (descent to parking)";
+    case -5:
+        return "Too many data to decode (parking drift)";
+    case -6:
+        return "Too many data to decode (descent to profile depth)";
+    case -7:
+        return "Too many data to decode (short park drift)";
+    case -8:
+        return "Too many data to decode (ascent)";
+    case -9:
+        return "Too many data to decode (surface)";
+    default:
+        return fileCorrupted(code);
     }
 }
 

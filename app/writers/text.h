@@ -11,7 +11,7 @@
 namespace xelo {
 
 class LineBuilder {
-public:
+  public:
     static constexpr std::size_t kCapacity = 16384;
 
     void clear() {
@@ -26,7 +26,8 @@ public:
             overflowed_ = true;
             return;
         }
-        for (char c : text) buffer_[size_++] = c;
+        for (char c : text)
+            buffer_[size_++] = c;
     }
     void append(char c) { append(std::string_view(&c, 1)); }
 
@@ -46,7 +47,7 @@ public:
         appendInteger(value);
     }
 
-private:
+  private:
     template <class Int> void appendInteger(Int value) {
         char digits[24];
         const auto r = std::to_chars(digits, digits + sizeof digits, value);

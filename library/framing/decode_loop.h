@@ -29,9 +29,9 @@ enum class RecordTime : std::uint8_t {
 
 struct RecordPlan {
     enum class Action : std::uint8_t {
-        Refuse,       // no layout for this mode in this phase: kFramingError
-        Decode,       // a record of `size` bytes
-        EndIfFiller,  // no layout, but only filler may follow: success, else kFramingError
+        Refuse,      // no layout for this mode in this phase: kFramingError
+        Decode,      // a record of `size` bytes
+        EndIfFiller, // no layout, but only filler may follow: success, else kFramingError
     };
     Action action = Action::Refuse;
     std::int32_t size = 0;
@@ -58,8 +58,8 @@ struct SensorBasics {
     ResultLayout layout;
     std::int32_t successCode;
     std::array<std::int32_t, 6> overflowCodes = kCommonOverflowCodes;
-    bool timeBase = true;               // a profile-phase mode tag is followed by a time base
-    bool everyPhaseTagSetsRW = false;   // profile phase tags too set RW and open records
+    bool timeBase = true;             // a profile-phase mode tag is followed by a time base
+    bool everyPhaseTagSetsRW = false; // profile phase tags too set RW and open records
 };
 
 inline constexpr std::uint8_t kFiller = 0x1A;
@@ -71,7 +71,8 @@ std::int32_t runDecodeLoop(ModuleState& state, const Rules& rules, void* result,
     if (result == nullptr) return kNoResultArea;
     auto* area = static_cast<std::uint8_t*>(result);
     const ResultLayout& layout = basics.layout;
-    for (int phase = 0; phase < kPhaseCount; ++phase) storeU16(area + layout.countOffset(phase), 0);
+    for (int phase = 0; phase < kPhaseCount; ++phase)
+        storeU16(area + layout.countOffset(phase), 0);
 
     state.RemainingBytes = length < 1 ? -1 : length - 1;
     if (length < 1 || data == nullptr) return kFramingError;
@@ -81,7 +82,8 @@ std::int32_t runDecodeLoop(ModuleState& state, const Rules& rules, void* result,
 
     // The trailing 0x1A run starts here; filler is only counted, never consumed.
     const std::uint8_t* fillerStart = end;
-    while (fillerStart > pos && fillerStart[-1] == kFiller) --fillerStart;
+    while (fillerStart > pos && fillerStart[-1] == kFiller)
+        --fillerStart;
     auto onlyFillerLeft = [&] { return pos >= fillerStart; };
 
     bool stored = false;

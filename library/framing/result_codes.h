@@ -14,7 +14,7 @@ inline constexpr std::int32_t kOtherSectionFull = -10;
 
 // Overflow code per section for every sensor but SBE41.
 inline constexpr std::array<std::int32_t, 6> kCommonOverflowCodes = {
-    kDescentFull, kOtherSectionFull, kOtherSectionFull,
+    kDescentFull,      kOtherSectionFull, kOtherSectionFull,
     kOtherSectionFull, kOtherSectionFull, kOtherSectionFull};
 
 } // namespace xelo

@@ -16,12 +16,17 @@ struct Tag {
 
 // In the order the helpers test them: the longer "(AM)" tags come before "(AM)".
 inline constexpr Tag kPhaseTags[] = {
-    {"[DESCENT]", Descent},   {"[PARK]", Park},     {"[DEEP_PROFILE]", DeepProfile},
+    {"[DESCENT]", Descent},      {"[PARK]", Park},     {"[DEEP_PROFILE]", DeepProfile},
     {"[SHORT_PARK]", ShortPark}, {"[ASCENT]", Ascent}, {"[SURFACE]", Surface},
 };
 inline constexpr Tag kModeTags[] = {
-    {"(AM)(SD)(MD)", AM_SD_MD}, {"(AM)(MD)", AM_MD}, {"(AM)(SD)", AM_SD}, {"(AM)", AM},
-    {"(RW)", RW},               {"(DW)", DW},        {"(SS)", SS},
+    {"(AM)(SD)(MD)", AM_SD_MD},
+    {"(AM)(MD)", AM_MD},
+    {"(AM)(SD)", AM_SD},
+    {"(AM)", AM},
+    {"(RW)", RW},
+    {"(DW)", DW},
+    {"(SS)", SS},
 };
 
 const std::uint8_t* SkipPhaseTag(const ModuleState& state, const std::uint8_t* p);

@@ -14,7 +14,8 @@ struct ResultLayout {
 
     constexpr std::uint32_t countOffset(int phase) const {
         std::uint32_t offset = 0;
-        for (int p = 0; p < phase; ++p) offset += 2 + capacity[p] * stride;
+        for (int p = 0; p < phase; ++p)
+            offset += 2 + capacity[p] * stride;
         return offset;
     }
     constexpr std::uint32_t arrayOffset(int phase) const { return countOffset(phase) + 2; }

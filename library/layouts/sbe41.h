@@ -54,13 +54,18 @@ static_assert(sizeof(SBE41Result) == 421812 && kSBE41Layout.size() == 421812);
 static_assert(offsetof(SBE41Result, descent) == 2 && sizeof(SBE41Result::descent) == 166500);
 static_assert(offsetof(SBE41Result, parkCount) == 166502 && kSBE41Layout.countOffset(1) == 166502);
 static_assert(offsetof(SBE41Result, park) == 166504 && sizeof(SBE41Result::park) == 18500);
-static_assert(offsetof(SBE41Result, deepProfileCount) == 185004 && kSBE41Layout.countOffset(2) == 185004);
-static_assert(offsetof(SBE41Result, deepProfile) == 185006 && sizeof(SBE41Result::deepProfile) == 55500);
-static_assert(offsetof(SBE41Result, shortParkCount) == 240506 && kSBE41Layout.countOffset(3) == 240506);
+static_assert(offsetof(SBE41Result, deepProfileCount) == 185004 &&
+              kSBE41Layout.countOffset(2) == 185004);
+static_assert(offsetof(SBE41Result, deepProfile) == 185006 &&
+              sizeof(SBE41Result::deepProfile) == 55500);
+static_assert(offsetof(SBE41Result, shortParkCount) == 240506 &&
+              kSBE41Layout.countOffset(3) == 240506);
 static_assert(offsetof(SBE41Result, shortPark) == 240508 && sizeof(SBE41Result::shortPark) == 3700);
-static_assert(offsetof(SBE41Result, ascentCount) == 244208 && kSBE41Layout.countOffset(4) == 244208);
+static_assert(offsetof(SBE41Result, ascentCount) == 244208 &&
+              kSBE41Layout.countOffset(4) == 244208);
 static_assert(offsetof(SBE41Result, ascent) == 244210 && sizeof(SBE41Result::ascent) == 166500);
-static_assert(offsetof(SBE41Result, surfaceCount) == 410710 && kSBE41Layout.countOffset(5) == 410710);
+static_assert(offsetof(SBE41Result, surfaceCount) == 410710 &&
+              kSBE41Layout.countOffset(5) == 410710);
 static_assert(offsetof(SBE41Result, surface) == 410712 && sizeof(SBE41Result::surface) == 11100);
 static_assert(kSBE41Layout.size() <= kDecodeBufferSize);
 

@@ -9,7 +9,7 @@
 namespace xelo::test {
 
 class Bytes {
-public:
+  public:
     Bytes() { data_.reserve(256); }
     explicit Bytes(std::uint8_t formatCode) : Bytes() { data_.push_back(formatCode); }
 
@@ -42,7 +42,8 @@ public:
         return *this;
     }
     Bytes& repeat(std::size_t times, const std::vector<std::uint8_t>& bytes) {
-        for (std::size_t i = 0; i < times; ++i) raw(bytes);
+        for (std::size_t i = 0; i < times; ++i)
+            raw(bytes);
         return *this;
     }
 
@@ -50,7 +51,7 @@ public:
     const std::uint8_t* data() const { return data_.data(); }
     std::int32_t size() const { return static_cast<std::int32_t>(data_.size()); }
 
-private:
+  private:
     std::vector<std::uint8_t> data_;
 };
 

@@ -21,13 +21,15 @@ struct RecordedMessage {
 };
 
 class RecordingPresenter final : public MessagePresenter {
-public:
+  public:
     std::vector<RecordedMessage> shown;
-    void show(MessageKind kind, std::string_view text) override { shown.push_back({kind, std::string(text)}); }
+    void show(MessageKind kind, std::string_view text) override {
+        shown.push_back({kind, std::string(text)});
+    }
 };
 
 class DriverTest : public ::testing::Test {
-protected:
+  protected:
     std::unique_ptr<ProgramState> state = std::make_unique<ProgramState>();
     RecordingPresenter presenter;
     FaultyFileSystem files;

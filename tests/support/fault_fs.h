@@ -21,7 +21,7 @@ struct Faults {
 };
 
 class FaultyFileSystem final : public FileSystem {
-public:
+  public:
     Faults faults;
     std::size_t opened = 0;
 
@@ -40,7 +40,7 @@ public:
         return std::make_unique<FaultyOutput>(std::move(real), faults);
     }
 
-private:
+  private:
     struct FailingInput final : InputFile {
         std::int64_t read(std::uint8_t*, std::size_t) override { return -1; }
     };

@@ -20,7 +20,8 @@ void removeTree(const std::string& path) {
     if (lstat(path.c_str(), &info) != 0) return;
     if (S_ISDIR(info.st_mode)) {
         chmod(path.c_str(), 0700);
-        for (const std::string& name : listDir(path)) removeTree(path + "/" + name);
+        for (const std::string& name : listDir(path))
+            removeTree(path + "/" + name);
         rmdir(path.c_str());
     } else {
         unlink(path.c_str());
@@ -31,13 +32,15 @@ std::string slurp(int fd) {
     std::string text;
     char buffer[4096];
     lseek(fd, 0, SEEK_SET);
-    for (ssize_t n; (n = read(fd, buffer, sizeof buffer)) > 0;) text.append(buffer, static_cast<size_t>(n));
+    for (ssize_t n; (n = read(fd, buffer, sizeof buffer)) > 0;)
+        text.append(buffer, static_cast<size_t>(n));
     return text;
 }
 
 } // namespace
 
-TempDir::TempDir() : TempDir(std::getenv("TMPDIR") && *std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "/tmp") {}
+TempDir::TempDir()
+    : TempDir(std::getenv("TMPDIR") && *std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "/tmp") {}
 
 TempDir::TempDir(const std::string& base) {
     std::string pattern = base + "/xelo-test-XXXXXX";
@@ -45,11 +48,14 @@ TempDir::TempDir(const std::string& base) {
     path_ = pattern;
 }
 
-TempDir::~TempDir() { removeTree(path_); }
+TempDir::~TempDir() {
+    removeTree(path_);
+}
 
 void writeFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
     if (!out) throw std::runtime_error("cannot write " + path);
 }
 
@@ -91,7 +97,8 @@ RunResult run(const std::vector<std::string>& argv, const std::string& cwd) {
         dup2(fileno(errFile), 2);
         if (!cwd.empty() && chdir(cwd.c_str()) != 0) _exit(126);
         std::vector<char*> args;
-        for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+        for (const std::string& a : argv)
+            args.push_back(const_cast<char*>(a.c_str()));
         args.push_back(nullptr);
         execv(args[0], args.data());
         _exit(127);
@@ -108,7 +115,11 @@ RunResult run(const std::vector<std::string>& argv, const std::string& cwd) {
     return result;
 }
 
-std::string binDir() { return XELO_BIN_DIR; }
-std::string sourceDir() { return XELO_SOURCE_DIR; }
+std::string binDir() {
+    return XELO_BIN_DIR;
+}
+std::string sourceDir() {
+    return XELO_SOURCE_DIR;
+}
 
 } // namespace xelo::test

@@ -8,7 +8,7 @@
 namespace xelo::test {
 
 class TempDir {
-public:
+  public:
     TempDir();
     // A folder under `base` (e.g. "/dev/shm", where flushing to disk costs nothing).
     explicit TempDir(const std::string& base);
@@ -18,7 +18,7 @@ public:
     const std::string& path() const { return path_; }
     std::string file(const std::string& name) const { return path_ + "/" + name; }
 
-private:
+  private:
     std::string path_;
 };
 

@@ -14,7 +14,7 @@
 namespace xelo::test {
 
 class ResultArea {
-public:
+  public:
     static constexpr std::size_t kGuard = 64;
     static constexpr std::uint8_t kPattern = 0xA5;
 
@@ -30,7 +30,9 @@ public:
     float f32(std::size_t offset) { return loadF32(at(offset)); }
     std::uint8_t u8(std::size_t offset) { return *at(offset); }
 
-    std::uint16_t count(const ResultLayout& layout, int phase) { return u16(layout.countOffset(phase)); }
+    std::uint16_t count(const ResultLayout& layout, int phase) {
+        return u16(layout.countOffset(phase));
+    }
     std::uint8_t* sample(const ResultLayout& layout, int phase, std::uint32_t index) {
         return at(layout.sampleOffset(phase, index));
     }
@@ -42,7 +44,7 @@ public:
         return true;
     }
 
-private:
+  private:
     std::vector<std::uint8_t> bytes_;
     std::size_t size_;
 };

@@ -36,7 +36,7 @@ Fl_Color flColour(layout::Rgb c) {
 
 // The Decode button: flat gradient face, image above the caption.
 class DecodeButton final : public Fl_Button {
-public:
+  public:
     DecodeButton(const layout::Box& b, const char* caption)
         : Fl_Button(b.left, b.top, b.width, b.height, caption) {
         box(FL_NO_BOX);
@@ -53,7 +53,7 @@ public:
         return Fl_Button::handle(event);
     }
 
-private:
+  private:
     void draw() override {
         const bool enabled = active_r();
         const layout::ButtonLook& look = !enabled  ? layout::kButtonDisabled
@@ -98,7 +98,7 @@ Fl_Box* makeLabel(const layout::Box& b, const char* caption) {
 
 // The files of a drop, from the URI list the file manager sent.
 class UriDrop final : public DroppedFiles {
-public:
+  public:
     explicit UriDrop(std::vector<std::string> files) : files_(std::move(files)) {}
     unsigned count() override { return static_cast<unsigned>(files_.size()); }
     std::string name(unsigned index) override {
@@ -106,14 +106,14 @@ public:
     }
     void release() override { files_.clear(); }
 
-private:
+  private:
     std::vector<std::string> files_;
 };
 
 class Frame;
 
 class FltkPlatform final : public SystemWindowPlatform {
-public:
+  public:
     Frame* frame = nullptr;
     void showMessage(MessageKind kind, std::string_view text) override;
     std::optional<std::string> chooseFile(const std::string& initialFolder,
@@ -128,7 +128,7 @@ public:
 
 // The main window: forwards drops and activation.
 class Frame final : public Fl_Double_Window {
-public:
+  public:
     Frame() : Fl_Double_Window(layout::kWidth, layout::kHeight) {
         copy_label(std::string(layout::kDesignCaption).c_str());
         xclass("XELODecoder");
@@ -183,7 +183,7 @@ public:
     Fl_Box* build = nullptr;
     bool dropsAccepted = false;
 
-private:
+  private:
     bool receivingDrop_ = false;
 };
 

@@ -35,7 +35,7 @@ MainWindow* gLogic = nullptr;
 
 // The files of a drop, from the system's drop handle.
 class HdropFiles final : public DroppedFiles {
-public:
+  public:
     explicit HdropFiles(HDROP drop) : drop_(drop) {}
     ~HdropFiles() override { release(); }
     unsigned count() override { return drop_ ? DragQueryFileA(drop_, 0xFFFFFFFF, nullptr, 0) : 0; }
@@ -52,12 +52,12 @@ public:
         drop_ = nullptr;
     }
 
-private:
+  private:
     HDROP drop_;
 };
 
 class Win32Platform final : public SystemWindowPlatform {
-public:
+  public:
     HWND window = nullptr;
     HWND button = nullptr;
     HWND hint = nullptr;
