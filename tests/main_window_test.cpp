@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <functional>
 #include <map>
@@ -483,6 +485,51 @@ TEST(UriList, FileNamesFromADrop) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(filesFromUriList(c.text), c.files) << c.text;
+}
+
+} // namespace
+} // namespace xelo
+
+namespace xelo {
+namespace {
+
+// Names as they arrive from the field, dropped on the window: each gets the
+// driver's clear answer in a dialog, and no data file is changed.
+TEST_F(MainWindowTest, BadNamesDroppedOnTheWindowGetClearAnswers) {
+    open();
+    mkdir(dir.file("folder_sbe41.hex").c_str(), 0755);
+    test::writeText(dir.file("empty_sbe41.hex"), "");
+    test::writeText(dir.file("données_sbe41.hex"), test::readText(data));
+    test::writeText(dir.file("x.hex_sbe41.csv"), test::readText(data));
+    std::string big = test::readText(data);
+    big.resize(262145, '\x1a');
+    test::writeText(dir.file("big_sbe41.hex"), big);
+    const std::string tooLong = dir.path() + "/" + std::string(1024 - dir.path().size() - 1, 'l');
+    const struct {
+        std::string name;
+        MessageKind kind;
+        std::string message; // "@" is the summary of the data file
+    } cases[] = {
+        {dir.file("folder_sbe41.hex"), MessageKind::Error, "File open error"},
+        {dir.file("missing_sbe41.hex"), MessageKind::Error, "File open error"},
+        {dir.file("empty_sbe41.hex"), MessageKind::Error, "The file is corrupted"},
+        {dir.file("données_sbe41.hex"), MessageKind::Information, "@"},
+        {dir.file("big_sbe41.hex"), MessageKind::Information, "@"},
+        {dir.file("x.hex_sbe41.csv"), MessageKind::Error,
+         "The report of \"" + dir.file("x.hex_sbe41.csv") + "\" would overwrite the file itself"},
+        {tooLong, MessageKind::Error, "The file name is too long (1024 characters or more)"},
+        {tooLong + std::string(3072, 'l'), MessageKind::Error,
+         "The file name is too long (1024 characters or more)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name.substr(0, 80));
+        platform.messages.clear();
+        FakeDrop drop({c.name});
+        window->WMDropFiles(drop);
+        const std::string message = c.message == "@" ? expectedSummary() : c.message;
+        EXPECT_EQ(platform.messages, (std::vector<std::pair<MessageKind, std::string>>{{c.kind, message}}));
+    }
+    EXPECT_EQ(test::readText(dir.file("x.hex_sbe41.csv")), test::readText(data));
 }
 
 } // namespace
