@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace xelo {
 namespace {
@@ -115,6 +116,41 @@ TEST(BadInput, TheDataFileIsNeverTouched) {
     EXPECT_EQ(before.st_mtim.tv_nsec, after.st_mtim.tv_nsec);
     EXPECT_EQ(before.st_size, after.st_size);
     EXPECT_EQ(readText(data), std::string(kOneRecord.begin(), kOneRecord.end()));
+}
+
+} // namespace
+} // namespace xelo
+
+namespace xelo {
+namespace {
+
+// A read-only data folder: the report cannot be created, which is an error,
+// and nothing is left behind. Root writes anywhere, so as root the program
+// runs as the unprivileged user "nobody".
+TEST(BadInput, AReadOnlyFolderIsAClearError) {
+    TempDir dir;
+    const std::string data = dir.file("ro_sbe41.hex");
+    writeFile(data, kOneRecord);
+    ASSERT_EQ(chmod(dir.path().c_str(), 0555), 0);
+    std::vector<std::string> command = {cli(), data};
+    if (geteuid() == 0) {
+        command.insert(command.begin(),
+                       {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"});
+        auto asNobody = [](std::vector<std::string> args) {
+            args.insert(args.begin(),
+                        {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"});
+            return run(args);
+        };
+        if (asNobody({cli(), "--version"}).status != 0 ||
+            asNobody({"/usr/bin/test", "-r", data}).status != 0)
+            GTEST_SKIP() << "nobody cannot run the build or read the temporary folder";
+    }
+    const auto r = run(command);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "Cannot write file \"" + dir.file("ro_sbe41.csv") + "\"\r\n");
+    EXPECT_EQ(test::listDir(dir.path()), std::vector<std::string>{"ro_sbe41.hex"});
+    EXPECT_EQ(readText(data), std::string(kOneRecord.begin(), kOneRecord.end()));
+    chmod(dir.path().c_str(), 0755);
 }
 
 } // namespace

@@ -527,7 +527,8 @@ TEST_F(MainWindowTest, BadNamesDroppedOnTheWindowGetClearAnswers) {
         FakeDrop drop({c.name});
         window->WMDropFiles(drop);
         const std::string message = c.message == "@" ? expectedSummary() : c.message;
-        EXPECT_EQ(platform.messages, (std::vector<std::pair<MessageKind, std::string>>{{c.kind, message}}));
+        EXPECT_EQ(platform.messages,
+                  (std::vector<std::pair<MessageKind, std::string>>{{c.kind, message}}));
     }
     EXPECT_EQ(test::readText(dir.file("x.hex_sbe41.csv")), test::readText(data));
 }
