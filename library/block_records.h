@@ -9,6 +9,7 @@
 
 #include "framing/bytes.h"
 #include "framing/decode_loop.h"
+#include "framing/record_shape.h"
 #include "framing/scaling.h"
 
 #include <cstddef>
@@ -72,23 +73,11 @@ struct Block {
     std::span<const FieldMove> moves;
 };
 
-enum class RecordShape : std::uint8_t { Plain, WithSd, WithMd, WithSdMd, ParkLike };
-
 struct BlockSensor {
     SensorBasics basics;
     std::uint8_t formatCode; // the one FormatCode the sensor knows
     bool surfaceRecords;     // false: a record in the surface phase is refused
     Block values, deviations, medians;
-
-    static constexpr bool hasDeviations(RecordShape s) {
-        return s == RecordShape::WithSd || s == RecordShape::WithSdMd;
-    }
-    static constexpr bool hasMedians(RecordShape s) {
-        return s == RecordShape::WithMd || s == RecordShape::WithSdMd;
-    }
-    static constexpr std::int32_t timeFieldSize(RecordShape s) {
-        return s == RecordShape::ParkLike ? 4 : 2;
-    }
 
     constexpr std::int32_t recordSize(RecordShape s) const {
         return timeFieldSize(s) + values.size + (hasDeviations(s) ? deviations.size : 0) +
@@ -108,14 +97,8 @@ struct BlockSensor {
 
     // The record shape of a mode in a phase; none where the sensor has no record.
     constexpr std::optional<RecordShape> shapeOf(std::uint8_t mode, std::uint8_t phase) const {
-        if (!isProfilePhase(phase)) {
-            if ((phase == Surface && !surfaceRecords) || (mode != RW && mode != DW)) return {};
-            return RecordShape::ParkLike;
-        }
-        using enum RecordShape;
-        constexpr std::optional<RecordShape> kByMode[kModeCount] = {
-            std::nullopt, Plain, Plain, WithSd, WithMd, WithSdMd, Plain}; // SS to DW
-        return mode < kModeCount ? kByMode[mode] : std::nullopt;
+        if (phase == Surface && !surfaceRecords) return std::nullopt;
+        return recordShapeOf(mode, phase);
     }
 };
 
@@ -128,9 +111,7 @@ class BlockRules {
     RecordPlan plan(std::uint8_t, std::uint8_t mode, std::uint8_t phase) const {
         const std::optional<RecordShape> shape = sensor_.shapeOf(mode, phase);
         if (!shape) return RecordPlan::refuse();
-        return RecordPlan::record(sensor_.recordSize(*shape), shape == RecordShape::ParkLike
-                                                                  ? RecordTime::Absolute
-                                                                  : RecordTime::Step);
+        return RecordPlan::record(sensor_.recordSize(*shape), recordTimeOf(*shape));
     }
 
     bool knowsFormat(std::uint8_t formatCode) const { return formatCode == sensor_.formatCode; }
@@ -138,10 +119,10 @@ class BlockRules {
     void fill(const Record& record, std::uint8_t* slot) const {
         // plan() accepted this record, so it has a shape.
         const RecordShape shape = *sensor_.shapeOf(record.mode, record.phase);
-        const std::uint8_t* at = record.bytes + BlockSensor::timeFieldSize(shape);
+        const std::uint8_t* at = record.bytes + timeFieldSize(shape);
         at = apply(sensor_.values, at, slot);
-        if (BlockSensor::hasDeviations(shape)) at = apply(sensor_.deviations, at, slot);
-        if (BlockSensor::hasMedians(shape)) apply(sensor_.medians, at, slot);
+        if (hasDeviations(shape)) at = apply(sensor_.deviations, at, slot);
+        if (hasMedians(shape)) apply(sensor_.medians, at, slot);
     }
 
   private:

@@ -5,26 +5,6 @@
 namespace xelo {
 namespace {
 
-constexpr int kNoShape = -1;
-
-// RW and DW in every phase; the (AM) family in profile phases only.
-constexpr int shapeOf(std::uint8_t mode, std::uint8_t phase) {
-    if (mode == RW || mode == DW) return isProfilePhase(phase) ? Plain : ParkLike;
-    if (!isProfilePhase(phase)) return kNoShape;
-    switch (mode) {
-    case AM:
-        return Plain;
-    case AM_SD:
-        return WithSd;
-    case AM_MD:
-        return WithMd;
-    case AM_SD_MD:
-        return WithSdMd;
-    default:
-        return kNoShape;
-    }
-}
-
 class ChannelRules {
   public:
     ChannelRules(const ChannelSensor& sensor, const ChannelVariant& variant)
@@ -37,10 +17,10 @@ class ChannelRules {
         if (mode == SS)
             return sensor_.ss == SsRecords::EndIfFiller ? RecordPlan::endIfFiller()
                                                         : RecordPlan::refuse();
-        const int shape = shapeOf(mode, phase);
-        if (shape == kNoShape) return RecordPlan::refuse();
-        return RecordPlan::record(variant_.recordSize[shape],
-                                  shape == ParkLike ? RecordTime::Absolute : RecordTime::Step);
+        const std::optional<RecordShape> shape = recordShapeOf(mode, phase);
+        if (!shape) return RecordPlan::refuse();
+        return RecordPlan::record(variant_.recordSize[static_cast<std::size_t>(*shape)],
+                                  recordTimeOf(*shape));
     }
 
     bool knowsFormat(std::uint8_t formatCode) const { return formatCode == variant_.formatCode; }
@@ -48,16 +28,17 @@ class ChannelRules {
     // Pressures are scaled; every reading, deviation and median reading is
     // copied bit for bit, little-endian in the data as in the sample.
     void fill(const Record& record, std::uint8_t* slot) const {
-        const auto shape = static_cast<ChannelShape>(shapeOf(record.mode, record.phase));
+        // plan() accepted this record, so it has a shape.
+        const RecordShape shape = *recordShapeOf(record.mode, record.phase);
         const ChannelGeometry& g = geometry_;
         const std::uint8_t* rec = record.bytes;
         storeF32(slot + g.kSamplePressure, pressureFromRaw(loadU16(rec + g.pressureAt(shape))));
         copyBytes(slot + g.kSampleChannel, rec + g.readingsAt(shape),
                   static_cast<std::size_t>(g.readings));
-        if (g.hasSd(shape))
+        if (hasDeviations(shape))
             copyBytes(slot + g.sampleChannelSd(), rec + g.deviationsAt(shape),
                       static_cast<std::size_t>(g.deviations));
-        if (g.hasMd(shape)) {
+        if (hasMedians(shape)) {
             const std::uint8_t* median = rec + g.medianPressureAt(shape);
             storeF32(slot + g.sampleMedianPressure(), pressureFromRaw(loadU16(median)));
             copyBytes(slot + g.sampleMedianChannel(), median + 2,

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "framing/decode_loop.h"
+#include "framing/record_shape.h"
 
 #include <array>
 #include <cstddef>
@@ -13,9 +14,6 @@
 #include <span>
 
 namespace xelo {
-
-// Record shapes: the profile-phase shapes by mode, and the park-like one.
-enum ChannelShape : std::uint8_t { Plain, WithSd, WithMd, WithSdMd, ParkLike, kChannelShapeCount };
 
 // What a sensor does with a record under "(SS)", for which it has no layout.
 enum class SsRecords : std::uint8_t {
@@ -27,8 +25,8 @@ struct ChannelVariant {
     std::uint8_t formatCode;
     std::uint8_t channels; // N
     SensorBasics basics;   // result layout and success code
-    // Record length per ChannelShape, as the data carry them.
-    std::array<std::int32_t, kChannelShapeCount> recordSize;
+    // Record length per RecordShape, as the data carry them.
+    std::array<std::int32_t, kRecordShapeCount> recordSize;
 };
 
 struct ChannelSensor {
@@ -49,24 +47,19 @@ struct ChannelGeometry {
         return {sensor.readingWidth * channels, sensor.sdWidth * channels,
                 sensor.medianWidth * channels};
     }
-    constexpr bool hasSd(ChannelShape shape) const { return shape == WithSd || shape == WithSdMd; }
-    constexpr bool hasMd(ChannelShape shape) const { return shape == WithMd || shape == WithSdMd; }
-
     // Record: a u16 time step (profile) or a u32 time (park-like), the raw
     // pressure, the readings, the deviations, the raw median pressure, the
     // median readings.
-    constexpr std::int32_t pressureAt(ChannelShape shape) const {
-        return shape == ParkLike ? 4 : 2;
-    }
-    constexpr std::int32_t readingsAt(ChannelShape shape) const { return pressureAt(shape) + 2; }
-    constexpr std::int32_t deviationsAt(ChannelShape shape) const {
+    constexpr std::int32_t pressureAt(RecordShape shape) const { return timeFieldSize(shape); }
+    constexpr std::int32_t readingsAt(RecordShape shape) const { return pressureAt(shape) + 2; }
+    constexpr std::int32_t deviationsAt(RecordShape shape) const {
         return readingsAt(shape) + readings;
     }
-    constexpr std::int32_t medianPressureAt(ChannelShape shape) const {
-        return deviationsAt(shape) + (hasSd(shape) ? deviations : 0);
+    constexpr std::int32_t medianPressureAt(RecordShape shape) const {
+        return deviationsAt(shape) + (hasDeviations(shape) ? deviations : 0);
     }
-    constexpr std::int32_t recordSize(ChannelShape shape) const {
-        return medianPressureAt(shape) + (hasMd(shape) ? 2 + medians : 0);
+    constexpr std::int32_t recordSize(RecordShape shape) const {
+        return medianPressureAt(shape) + (hasMedians(shape) ? 2 + medians : 0);
     }
 
     // Sample: kind, time, pressure, then every block at a fixed place.
@@ -87,8 +80,8 @@ struct ChannelGeometry {
 // The record lengths of the variant table follow from the widths.
 constexpr bool recordSizesHold(const ChannelSensor& sensor, const ChannelVariant& variant) {
     const ChannelGeometry g = ChannelGeometry::of(sensor, variant.channels);
-    for (int shape = 0; shape < kChannelShapeCount; ++shape)
-        if (variant.recordSize[shape] != g.recordSize(static_cast<ChannelShape>(shape)))
+    for (int shape = 0; shape < kRecordShapeCount; ++shape)
+        if (variant.recordSize[shape] != g.recordSize(static_cast<RecordShape>(shape)))
             return false;
     return true;
 }

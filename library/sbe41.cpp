@@ -5,6 +5,7 @@
 #include "decoders.h"
 #include "framing/decode_loop.h"
 #include "framing/export.h"
+#include "framing/record_shape.h"
 #include "framing/scaling.h"
 
 namespace xelo {
@@ -25,7 +26,10 @@ struct Sbe41Record {
     Triple median;          // pressure kNone when absent
 };
 
-enum Shape { Plain, WithSd, WithMd, WithSdMd, ParkLike, Surfacing, kShapeCount };
+// The common shapes in RecordShape order, then the surfacing record: "(SS)"
+// in the ascent, no time field, the time base as its time.
+constexpr int kSurfacing = kRecordShapeCount;
+constexpr int kShapeCount = kRecordShapeCount + 1;
 
 constexpr Triple kNoTriple{kNone, kNone, kNone, kNone};
 // [FormatCode 1 or 2][shape]
@@ -49,21 +53,9 @@ constexpr Sbe41Record kRecords[2][kShapeCount] = {
 };
 
 constexpr int shapeOf(std::uint8_t mode, std::uint8_t phase) {
-    if (mode == SS) return phase == Ascent ? Surfacing : -1;
-    if (mode == RW || mode == DW) return isProfilePhase(phase) ? Plain : ParkLike;
-    if (!isProfilePhase(phase)) return -1;
-    switch (mode) {
-    case AM:
-        return Plain;
-    case AM_SD:
-        return WithSd;
-    case AM_MD:
-        return WithMd;
-    case AM_SD_MD:
-        return WithSdMd;
-    default:
-        return -1;
-    }
+    if (mode == SS) return phase == Ascent ? kSurfacing : -1;
+    const std::optional<RecordShape> shape = recordShapeOf(mode, phase);
+    return shape ? static_cast<int>(*shape) : -1;
 }
 
 // Unknown FormatCodes are refused right after the capacity rule; until then
@@ -98,9 +90,8 @@ struct Sbe41Rules {
     RecordPlan plan(std::uint8_t formatCode, std::uint8_t mode, std::uint8_t phase) const {
         const int shape = shapeOf(mode, phase);
         if (shape < 0) return RecordPlan::refuse();
-        const RecordTime time = shape == ParkLike    ? RecordTime::Absolute
-                                : shape == Surfacing ? RecordTime::TimeBase
-                                                     : RecordTime::Step;
+        const RecordTime time = shape == kSurfacing ? RecordTime::TimeBase
+                                                    : recordTimeOf(static_cast<RecordShape>(shape));
         return RecordPlan::record(recordsFor(formatCode)[shape].size, time);
     }
 
