@@ -5,7 +5,7 @@
 #include "framing/result_codes.h"
 #include "layouts/crover.h"
 #include "layouts/do.h"
-#include "support/cli_report.h"
+#include "support/cli_run.h"
 #include "support/export_checks.h"
 
 #include <gtest/gtest.h>
@@ -212,12 +212,13 @@ TEST(CroverReport, WritesProfileAndParkLinesWithSignedReadings) {
                            .u32(kT + 42000)
                            .raw(profile(20, 1050, 3000))
                            .fill(3, 0x1A);
-    const test::CliReport report = test::decodeWithCli("F1234_001_crover.hex", data.vec());
-    EXPECT_EQ(report.status, 0);
-    EXPECT_EQ(report.err, "");
-    EXPECT_EQ(report.out, "Decoding result\r\n- Descent: 3\r\n- Park: 1\r\n- Deep profile: 1\r\n"
-                          "- Short park: 2\r\n- Ascent: 3\r\n");
-    ASSERT_TRUE(report.written);
+    const test::CliRun report = test::decodeWithCli("F1234_001_crover.hex", data.vec());
+    EXPECT_EQ(report.run.status, 0);
+    EXPECT_EQ(report.run.err, "");
+    EXPECT_EQ(report.run.out,
+              "Decoding result\r\n- Descent: 3\r\n- Park: 1\r\n- Deep profile: 1\r\n"
+              "- Short park: 2\r\n- Ascent: 3\r\n");
+    ASSERT_TRUE(report.csv.has_value());
     EXPECT_EQ(report.csv, "[DESCENT]\r\n"
                           "(RW)\r\n"
                           "2020-05-15 08:00:10,23.40,4000\r\n"

@@ -4,7 +4,7 @@
 #include "framing/module_state.h"
 #include "framing/result_codes.h"
 #include "layouts/do.h"
-#include "support/cli_report.h"
+#include "support/cli_run.h"
 #include "support/export_checks.h"
 
 #include <gtest/gtest.h>
@@ -374,12 +374,13 @@ TEST(DoReport, WritesEverySectionWithTheFormatOfEachKind) {
                            .u32(kT + 50000)
                            .raw(values(999, bits(250.0f), bits(99.0f), 25000))
                            .fill(4, 0x1A);
-    const test::CliReport report = test::decodeWithCli("F1234_001_do.hex", data.vec());
-    EXPECT_EQ(report.status, 0);
-    EXPECT_EQ(report.err, "");
-    EXPECT_EQ(report.out, "Decoding result\r\n- Descent: 4\r\n- Park: 3\r\n- Deep profile: 1\r\n"
-                          "- Short park: 1\r\n- Ascent: 4\r\n- Surface: 1\r\n");
-    ASSERT_TRUE(report.written);
+    const test::CliRun report = test::decodeWithCli("F1234_001_do.hex", data.vec());
+    EXPECT_EQ(report.run.status, 0);
+    EXPECT_EQ(report.run.err, "");
+    EXPECT_EQ(report.run.out,
+              "Decoding result\r\n- Descent: 4\r\n- Park: 3\r\n- Deep profile: 1\r\n"
+              "- Short park: 1\r\n- Ascent: 4\r\n- Surface: 1\r\n");
+    ASSERT_TRUE(report.csv.has_value());
     EXPECT_EQ(report.csv,
               "[DESCENT]\r\n"
               "(AM)\r\n"

@@ -279,7 +279,8 @@ TEST_F(DriverTest, AReportThatCannotBeWrittenIsAnErrorAndLeavesTheOldOne) {
         EXPECT_FALSE(outcome.reportWritten);
         EXPECT_EQ(readText(report), "yesterday's good report\r\n");
         EXPECT_EQ(test::listDir(dir.path()).size(), 2u) << "a temporary file was left behind";
-        EXPECT_EQ(readText(dir.file("F_sbe41.hex")), std::string(kDescentAndPark.begin(), kDescentAndPark.end()));
+        EXPECT_EQ(readText(dir.file("F_sbe41.hex")),
+                  std::string(kDescentAndPark.begin(), kDescentAndPark.end()));
     }
 }
 

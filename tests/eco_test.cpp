@@ -173,7 +173,7 @@ TEST(EcoReport, WritesEveryKindOfEveryVariantWithSignedValues) {
     };
     for (const auto& k : cases) {
         SCOPED_TRACE(k.variant->name);
-        const CliOutcome outcome = decodeWithCli("F0001_001_eco.hex", reportFile(*k.variant));
+        const CliRun outcome = decodeWithCli("F0001_001_eco.hex", reportFile(*k.variant));
         EXPECT_EQ(outcome.run.status, 0) << outcome.run.err;
         EXPECT_EQ(outcome.run.err, "");
         EXPECT_EQ(outcome.run.out, kSummary);
@@ -205,7 +205,7 @@ TEST(EcoReport, EveryOtherCodeIsACorruptedFile) {
         {"an empty file (-3)", Bytes()},
     };
     for (const auto& f : failures) {
-        const CliOutcome outcome = decodeWithCli("F0001_002_eco.hex", f.bytes);
+        const CliRun outcome = decodeWithCli("F0001_002_eco.hex", f.bytes);
         EXPECT_EQ(outcome.run.status, 1) << f.what;
         EXPECT_EQ(outcome.run.err, "The file is corrupted\r\n") << f.what;
         EXPECT_EQ(outcome.run.out, "") << f.what;

@@ -106,7 +106,7 @@ TEST(Ecov2Report, WritesEveryKindOfTheThreeChannelVariantAsSignedNumbers) {
     appendParkRecord(b, c, kBase + 57600, values(1000, {60, 61, 62}));
     appendParkRecord(b, c, kBase + 57700, values(1001, {63, 64, 0xFFFFFFFF}));
 
-    const CliOutcome outcome = decodeWithCli("F0001_001_ecov2.hex", b);
+    const CliRun outcome = decodeWithCli("F0001_001_ecov2.hex", b);
     EXPECT_EQ(outcome.run.status, 0) << outcome.run.err;
     EXPECT_EQ(outcome.run.err, "");
     EXPECT_EQ(outcome.run.out, "Decoding result\r\n- Descent: 7\r\n- Park: 2\r\n- Surface: 2\r\n");
@@ -163,7 +163,7 @@ TEST(Ecov2Report, OtherVariantsAreUnknownAndFailuresCorrupted) {
         {"a record under (SS) (-3)", ssRecord, "The file is corrupted\r\n"},
     };
     for (const auto& f : failures) {
-        const CliOutcome outcome = decodeWithCli("F0001_002_ecov2.hex", f.bytes);
+        const CliRun outcome = decodeWithCli("F0001_002_ecov2.hex", f.bytes);
         EXPECT_EQ(outcome.run.status, 1) << f.what;
         EXPECT_EQ(outcome.run.err, f.message) << f.what;
         EXPECT_EQ(outcome.run.out, "") << f.what;

@@ -3,6 +3,7 @@
 // capacities, and the CSV text that xelo-decode writes.
 #include "framing/module_state.h"
 #include "layouts/ext_trig.h"
+#include "support/cli_run.h"
 #include "support/sensor_run.h"
 
 #include <gtest/gtest.h>
@@ -206,18 +207,18 @@ TEST(ExtTrigReport, EverySectionButShortParkEachProfileSectionOpeningWithRw) {
     EXPECT_EQ(
         r.run.out,
         "Decoding result\r\n- Descent: 2\r\n- Park: 2\r\n- Deep profile: 1\r\n- Ascent: 2\r\n");
-    ASSERT_TRUE(r.reportWritten);
-    EXPECT_EQ(r.report, "[DESCENT]\r\n(RW)\r\n"
-                        "2020-05-15 08:00:00,0.00\r\n"
-                        "2020-05-15 08:01:00,10.00\r\n"
-                        "[PARK]\r\n"
-                        "2020-05-15 09:00:00,1000.00\r\n"
-                        "2020-05-15 10:00:00,999.90\r\n"
-                        "[DEEP_PROFILE]\r\n(RW)\r\n"
-                        "2020-05-15 11:00:00,1900.00\r\n"
-                        "[ASCENT]\r\n(RW)\r\n"
-                        "2020-05-15 12:00:00,1234.60\r\n"
-                        "2020-05-15 12:01:00,-0.10\r\n");
+    ASSERT_TRUE(r.csv.has_value());
+    EXPECT_EQ(r.csv, "[DESCENT]\r\n(RW)\r\n"
+                     "2020-05-15 08:00:00,0.00\r\n"
+                     "2020-05-15 08:01:00,10.00\r\n"
+                     "[PARK]\r\n"
+                     "2020-05-15 09:00:00,1000.00\r\n"
+                     "2020-05-15 10:00:00,999.90\r\n"
+                     "[DEEP_PROFILE]\r\n(RW)\r\n"
+                     "2020-05-15 11:00:00,1900.00\r\n"
+                     "[ASCENT]\r\n(RW)\r\n"
+                     "2020-05-15 12:00:00,1234.60\r\n"
+                     "2020-05-15 12:01:00,-0.10\r\n");
 }
 
 TEST(ExtTrigReport, ShortParkAloneGivesAnEmptyReport) {
@@ -226,8 +227,8 @@ TEST(ExtTrigReport, ShortParkAloneGivesAnEmptyReport) {
     const test::CliRun r = test::decodeWithCli("F1234_042_ext_trig.hex", bytes.vec());
     EXPECT_EQ(r.run.status, 0);
     EXPECT_EQ(r.run.out, "The file is empty !\r\n");
-    ASSERT_TRUE(r.reportWritten);
-    EXPECT_EQ(r.report, "");
+    ASSERT_TRUE(r.csv.has_value());
+    EXPECT_EQ(r.csv, "");
 }
 
 TEST(ExtTrigReport, FailedDecodesAreReportedAsCorruptedAndWriteNoFile) {
@@ -240,7 +241,7 @@ TEST(ExtTrigReport, FailedDecodesAreReportedAsCorruptedAndWriteNoFile) {
     Bytes tagOnly(22);
     tagOnly.tag("[ASCENT]");
     for (const Bytes* bytes : {&surface, &overflow, &tagOnly})
-        test::expectCorrupted("F1234_042_ext_trig.hex", *bytes);
+        test::expectCorruptedAnswer("F1234_042_ext_trig.hex", bytes->vec());
 }
 
 } // namespace

@@ -104,7 +104,7 @@ TEST(OcrReport, WritesEveryKindOfTheFourChannelVariant) {
     appendParkRecord(b, c, kBase + 57700, values(1001, {80, 81, 82, 83}));
     b.fill(3, 0x1A);
 
-    const CliOutcome outcome = decodeWithCli("F0001_001_ocr.hex", b);
+    const CliRun outcome = decodeWithCli("F0001_001_ocr.hex", b);
     EXPECT_EQ(outcome.run.status, 0) << outcome.run.err;
     EXPECT_EQ(outcome.run.err, "");
     EXPECT_EQ(outcome.run.out,
@@ -178,7 +178,7 @@ TEST(OcrReport, OtherCodesWriteNoReport) {
         {"no record (-3)", Bytes(4).tag("[PARK]"), "The file is corrupted\r\n"},
     };
     for (const auto& f : failures) {
-        const CliOutcome outcome = decodeWithCli("F0001_002_ocr.hex", f.bytes);
+        const CliRun outcome = decodeWithCli("F0001_002_ocr.hex", f.bytes);
         EXPECT_EQ(outcome.run.status, 1) << f.what;
         EXPECT_EQ(outcome.run.err, f.message) << f.what;
         EXPECT_EQ(outcome.run.out, "") << f.what;

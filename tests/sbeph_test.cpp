@@ -4,7 +4,7 @@
 #include "framing/module_state.h"
 #include "framing/result_codes.h"
 #include "layouts/sbeph.h"
-#include "support/cli_report.h"
+#include "support/cli_run.h"
 #include "support/export_checks.h"
 
 #include <gtest/gtest.h>
@@ -251,12 +251,13 @@ TEST(SbephReport, WritesProfileAndParkLinesWithSixDecimals) {
                            .u32(kT + 42000)
                            .raw(plain(20, 1050, 7812345))
                            .fill(5, 0x1A);
-    const test::CliReport report = test::decodeWithCli("F1234_001_sbeph.hex", data.vec());
-    EXPECT_EQ(report.status, 0);
-    EXPECT_EQ(report.err, "");
-    EXPECT_EQ(report.out, "Decoding result\r\n- Descent: 2\r\n- Park: 1\r\n- Deep profile: 1\r\n"
-                          "- Short park: 1\r\n- Ascent: 3\r\n");
-    ASSERT_TRUE(report.written);
+    const test::CliRun report = test::decodeWithCli("F1234_001_sbeph.hex", data.vec());
+    EXPECT_EQ(report.run.status, 0);
+    EXPECT_EQ(report.run.err, "");
+    EXPECT_EQ(report.run.out,
+              "Decoding result\r\n- Descent: 2\r\n- Park: 1\r\n- Deep profile: 1\r\n"
+              "- Short park: 1\r\n- Ascent: 3\r\n");
+    ASSERT_TRUE(report.csv.has_value());
     EXPECT_EQ(report.csv,
               "[DESCENT]\r\n"
               "(RW)\r\n"

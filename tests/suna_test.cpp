@@ -4,6 +4,7 @@
 // text that xelo-decode writes.
 #include "framing/module_state.h"
 #include "layouts/suna.h"
+#include "support/cli_run.h"
 #include "support/sensor_run.h"
 
 #include <gtest/gtest.h>
@@ -417,24 +418,24 @@ TEST(SunaReport, ShortListWritesDescentParkAndAscentWithTheirModeLines) {
     EXPECT_EQ(r.run.status, 0);
     EXPECT_EQ(r.run.out, "Decoding result\r\n- Descent: 3\r\n- Park: 1\r\n- Ascent: 1\r\n");
     EXPECT_EQ(r.run.err, "");
-    ASSERT_TRUE(r.reportWritten);
-    EXPECT_EQ(r.report, "[DESCENT]\r\n"
-                        "(RW)\r\n"
-                        "2020-05-15 08:00:05," +
-                            line +
-                            "(DW)\r\n"
-                            "2020-05-15 08:01:40," +
-                            line +
-                            "(RW)\r\n"
-                            "2020-05-15 08:03:20," +
-                            line +
-                            "[PARK]\r\n"
-                            "2020-05-15 09:00:00," +
-                            line +
-                            "[ASCENT]\r\n"
-                            "(DW)\r\n"
-                            "2020-05-15 11:00:09," +
-                            line);
+    ASSERT_TRUE(r.csv.has_value());
+    EXPECT_EQ(r.csv, "[DESCENT]\r\n"
+                     "(RW)\r\n"
+                     "2020-05-15 08:00:05," +
+                         line +
+                         "(DW)\r\n"
+                         "2020-05-15 08:01:40," +
+                         line +
+                         "(RW)\r\n"
+                         "2020-05-15 08:03:20," +
+                         line +
+                         "[PARK]\r\n"
+                         "2020-05-15 09:00:00," +
+                         line +
+                         "[ASCENT]\r\n"
+                         "(DW)\r\n"
+                         "2020-05-15 11:00:09," +
+                         line);
 }
 
 TEST(SunaReport, LongListLineCarriesNinetyValuesAndTheFloatsAsCarried) {
@@ -453,11 +454,10 @@ TEST(SunaReport, LongListLineCarriesNinetyValuesAndTheFloatsAsCarried) {
     const test::CliRun r = test::decodeWithCli("F1234_042_suna.hex", bytes.vec());
     EXPECT_EQ(r.run.status, 0);
     EXPECT_EQ(r.run.out, "Decoding result\r\n- Ascent: 1\r\n");
-    ASSERT_TRUE(r.reportWritten);
-    EXPECT_EQ(r.report,
-              "[ASCENT]\r\n(RW)\r\n2020-05-15 08:00:00,23.40,12.346,2.250,3.00,4.00,5.5,6.0,"
-              "-0.01,nan,-0.0000" +
-                  listText(raw.list) + "\r\n");
+    ASSERT_TRUE(r.csv.has_value());
+    EXPECT_EQ(r.csv, "[ASCENT]\r\n(RW)\r\n2020-05-15 08:00:00,23.40,12.346,2.250,3.00,4.00,5.5,6.0,"
+                     "-0.01,nan,-0.0000" +
+                         listText(raw.list) + "\r\n");
 }
 
 TEST(SunaReport, DeepProfileAndShortParkAloneGiveAnEmptyReport) {
@@ -467,8 +467,8 @@ TEST(SunaReport, DeepProfileAndShortParkAloneGiveAnEmptyReport) {
     const test::CliRun r = test::decodeWithCli("F1234_042_suna.hex", bytes.vec());
     EXPECT_EQ(r.run.status, 0);
     EXPECT_EQ(r.run.out, "The file is empty !\r\n");
-    ASSERT_TRUE(r.reportWritten);
-    EXPECT_EQ(r.report, "");
+    ASSERT_TRUE(r.csv.has_value());
+    EXPECT_EQ(r.csv, "");
 }
 
 TEST(SunaReport, FailedDecodesAreReportedAsCorruptedAndWriteNoFile) {
@@ -482,7 +482,7 @@ TEST(SunaReport, FailedDecodesAreReportedAsCorruptedAndWriteNoFile) {
     parkRecord(unknown.tag("[PARK]"), 1, SunaRaw{}, 45);
     Bytes nothing(12);
     for (const Bytes* bytes : {&amRecord, &overflow, &unknown, &nothing})
-        test::expectCorrupted("F1234_042_suna.hex", *bytes);
+        test::expectCorruptedAnswer("F1234_042_suna.hex", bytes->vec());
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // xelo-decode writes for Descent, Park and Ascent.
 #include "framing/module_state.h"
 #include "layouts/uvp6_blk.h"
+#include "support/cli_run.h"
 #include "support/sensor_run.h"
 
 #include <gtest/gtest.h>
@@ -181,13 +182,13 @@ TEST(Uvp6BlkReport, DescentParkAndAscentOnlyEachProfileSectionOpeningWithRw) {
     const test::CliRun r = test::decodeWithCli("F1234_042_uvp6_blk.hex", bytes.vec());
     EXPECT_EQ(r.run.status, 0);
     EXPECT_EQ(r.run.out, "Decoding result\r\n- Descent: 2\r\n- Ascent: 3\r\n");
-    ASSERT_TRUE(r.reportWritten);
-    EXPECT_EQ(r.report, "[DESCENT]\r\n(RW)\r\n"
-                        "2020-05-15 08:00:00" +
-                            line + "2020-05-15 08:01:00" + line +
-                            "[ASCENT]\r\n(RW)\r\n"
-                            "2020-05-15 10:00:00" +
-                            line + "2020-05-15 10:01:40" + line + "2020-05-15 10:00:50" + line);
+    ASSERT_TRUE(r.csv.has_value());
+    EXPECT_EQ(r.csv, "[DESCENT]\r\n(RW)\r\n"
+                     "2020-05-15 08:00:00" +
+                         line + "2020-05-15 08:01:00" + line +
+                         "[ASCENT]\r\n(RW)\r\n"
+                         "2020-05-15 10:00:00" +
+                         line + "2020-05-15 10:01:40" + line + "2020-05-15 10:00:50" + line);
 }
 
 TEST(Uvp6BlkReport, ParkHasNoModeLine) {
@@ -198,9 +199,9 @@ TEST(Uvp6BlkReport, ParkHasNoModeLine) {
     record(record(bytes.tag("[PARK]"), kMay15At8, raw), kMay15At8 + 21600, raw);
     const test::CliRun r = test::decodeWithCli("F1234_042_uvp6_blk.hex", bytes.vec());
     EXPECT_EQ(r.run.out, "Decoding result\r\n- Park: 2\r\n");
-    EXPECT_EQ(r.report, "[PARK]\r\n"
-                        "2020-05-15 08:00:00,1000.00,2.00,0,1,4660,32768,65535\r\n"
-                        "2020-05-15 14:00:00,1000.00,2.00,0,1,4660,32768,65535\r\n");
+    EXPECT_EQ(r.csv, "[PARK]\r\n"
+                     "2020-05-15 08:00:00,1000.00,2.00,0,1,4660,32768,65535\r\n"
+                     "2020-05-15 14:00:00,1000.00,2.00,0,1,4660,32768,65535\r\n");
 }
 
 TEST(Uvp6BlkReport, DeepProfileAloneGivesAnEmptyReport) {
@@ -209,8 +210,8 @@ TEST(Uvp6BlkReport, DeepProfileAloneGivesAnEmptyReport) {
     const test::CliRun r = test::decodeWithCli("F1234_042_uvp6_blk.hex", bytes.vec());
     EXPECT_EQ(r.run.status, 0);
     EXPECT_EQ(r.run.out, "The file is empty !\r\n");
-    ASSERT_TRUE(r.reportWritten);
-    EXPECT_EQ(r.report, "");
+    ASSERT_TRUE(r.csv.has_value());
+    EXPECT_EQ(r.csv, "");
 }
 
 TEST(Uvp6BlkReport, FailedDecodesAreReportedAsCorruptedAndWriteNoFile) {
@@ -223,7 +224,7 @@ TEST(Uvp6BlkReport, FailedDecodesAreReportedAsCorruptedAndWriteNoFile) {
     Bytes wrongFormat(14);
     record(wrongFormat.tag("[PARK]"), 1);
     for (const Bytes* bytes : {&dw, &overflow, &wrongFormat})
-        test::expectCorrupted("F1234_042_uvp6_blk.hex", *bytes);
+        test::expectCorruptedAnswer("F1234_042_uvp6_blk.hex", bytes->vec());
 }
 
 } // namespace

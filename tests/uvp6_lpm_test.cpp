@@ -3,6 +3,7 @@
 // are, refusals, capacities, and the CSV text that xelo-decode writes.
 #include "framing/module_state.h"
 #include "layouts/uvp6_lpm.h"
+#include "support/cli_run.h"
 #include "support/sensor_run.h"
 
 #include <gtest/gtest.h>
@@ -290,25 +291,25 @@ TEST(Uvp6LpmReport, EverySectionWithItsModeLinesAndOneLineOfThirtyNineValues) {
     EXPECT_EQ(r.run.status, 0);
     EXPECT_EQ(r.run.out, "Decoding result\r\n- Descent: 3\r\n- Park: 1\r\n- Deep profile: 1\r\n"
                          "- Short park: 1\r\n- Ascent: 1\r\n");
-    ASSERT_TRUE(r.reportWritten);
-    EXPECT_EQ(r.report, "[DESCENT]\r\n(AM)\r\n"
-                        "2020-05-15 08:00:10,4660,10.00,12.35," +
-                            kBlocks + "2020-05-15 08:00:20,7,10.00,12.35," + kBlocks +
-                            "(RW)\r\n"
-                            "2020-05-15 08:01:00,0,10.00,12.35," +
-                            kBlocks +
-                            "[PARK]\r\n"
-                            "2020-05-15 09:00:00,255,10.00,12.35," +
-                            kBlocks +
-                            "[DEEP_PROFILE]\r\n(DW)\r\n"
-                            "2020-05-15 10:00:05,0,10.00,12.35," +
-                            kBlocks +
-                            "[SHORT_PARK]\r\n"
-                            "2020-05-15 10:01:00,3,10.00,12.35," +
-                            kBlocks +
-                            "[ASCENT]\r\n(AM)\r\n"
-                            "2020-05-15 10:30:01,65535,10.00,12.35," +
-                            kBlocks);
+    ASSERT_TRUE(r.csv.has_value());
+    EXPECT_EQ(r.csv, "[DESCENT]\r\n(AM)\r\n"
+                     "2020-05-15 08:00:10,4660,10.00,12.35," +
+                         kBlocks + "2020-05-15 08:00:20,7,10.00,12.35," + kBlocks +
+                         "(RW)\r\n"
+                         "2020-05-15 08:01:00,0,10.00,12.35," +
+                         kBlocks +
+                         "[PARK]\r\n"
+                         "2020-05-15 09:00:00,255,10.00,12.35," +
+                         kBlocks +
+                         "[DEEP_PROFILE]\r\n(DW)\r\n"
+                         "2020-05-15 10:00:05,0,10.00,12.35," +
+                         kBlocks +
+                         "[SHORT_PARK]\r\n"
+                         "2020-05-15 10:01:00,3,10.00,12.35," +
+                         kBlocks +
+                         "[ASCENT]\r\n(AM)\r\n"
+                         "2020-05-15 10:30:01,65535,10.00,12.35," +
+                         kBlocks);
 }
 
 TEST(Uvp6LpmReport, HeadValueOfRwRecordsIsZeroAfterAnEarlierFileInTheSameRun) {
@@ -339,7 +340,7 @@ TEST(Uvp6LpmReport, FailedDecodesAreReportedAsCorruptedAndWriteNoFile) {
     Bytes wrongFormat(17);
     parkRecord(wrongFormat.tag("[PARK]"), 1, 1);
     for (const Bytes* bytes : {&surface, &overflow, &wrongFormat})
-        test::expectCorrupted("F1234_042_uvp6_lpm.hex", *bytes);
+        test::expectCorruptedAnswer("F1234_042_uvp6_lpm.hex", bytes->vec());
 }
 
 } // namespace

@@ -151,14 +151,4 @@ std::int32_t ChannelDecoder::decodeInto(ResultArea& area, const Bytes& bytes) {
     return code;
 }
 
-CliOutcome decodeWithCli(const std::string& fileName, const Bytes& bytes) {
-    TempDir dir;
-    writeFile(dir.file(fileName), bytes.vec());
-    CliOutcome outcome;
-    outcome.run = run({binDir() + "/xelo-decode", fileName}, dir.path());
-    const std::string report = dir.file(fileName.substr(0, fileName.size() - 3) + "csv");
-    if (exists(report)) outcome.csv = readText(report);
-    return outcome;
-}
-
 } // namespace xelo::test

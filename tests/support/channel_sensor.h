@@ -6,6 +6,7 @@
 
 #include "framing/module_state.h"
 #include "support/bytes_builder.h"
+#include "support/cli_run.h"
 #include "support/files.h"
 #include "support/result_area.h"
 #include "xelo_library.h"
@@ -113,12 +114,5 @@ class ChannelDecoder : public ::testing::TestWithParam<ChannelCase> {
     Decoded decode(const Bytes& bytes);
     std::int32_t decodeInto(ResultArea& area, const Bytes& bytes);
 };
-
-// Runs xelo-decode on the bytes saved under `fileName` in a fresh folder.
-struct CliOutcome {
-    RunResult run;
-    std::optional<std::string> csv; // the report, when one was written
-};
-CliOutcome decodeWithCli(const std::string& fileName, const Bytes& bytes);
 
 } // namespace xelo::test

@@ -1,5 +1,5 @@
-// Running one decoder for the sensor tests: through its exported function on
-// a guarded result area, and through xelo-decode on a file in a fresh folder.
+// Running one decoder for the sensor tests through its exported function on
+// a guarded result area.
 #pragma once
 
 #include "framing/bytes.h"
@@ -79,35 +79,6 @@ void expectCapacityRule(DecodeFunction decode, const ResultLayout& layout, int p
     EXPECT_EQ(over.code, overflow);
     EXPECT_EQ(over.count(phase), capacity);
     EXPECT_TRUE(over.slotUntouched(phase, capacity - 1));
-}
-
-// What xelo-decode did with one data file.
-struct CliRun {
-    RunResult run;
-    bool reportWritten = false;
-    std::string report;
-};
-
-// Writes `bytes` as `name` in a fresh folder, decodes it with xelo-decode
-// and reads the report beside it (the name's last three characters "csv").
-inline CliRun decodeWithCli(const std::string& name, const std::vector<std::uint8_t>& bytes) {
-    TempDir dir;
-    writeFile(dir.file(name), bytes);
-    CliRun result;
-    result.run = run({binDir() + "/xelo-decode", dir.file(name)});
-    const std::string report = dir.file(name.substr(0, name.size() - 3) + "csv");
-    result.reportWritten = exists(report);
-    if (result.reportWritten) result.report = readText(report);
-    return result;
-}
-
-// xelo-decode refuses the file as corrupted and writes no report.
-inline void expectCorrupted(const std::string& name, const Bytes& bytes) {
-    const CliRun r = decodeWithCli(name, bytes.vec());
-    EXPECT_EQ(r.run.status, 1);
-    EXPECT_EQ(r.run.out, "");
-    EXPECT_EQ(r.run.err, "The file is corrupted\r\n");
-    EXPECT_FALSE(r.reportWritten);
 }
 
 // A record time: 2020-05-15 08:00:00.
